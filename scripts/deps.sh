@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Brimsel needs, only those that are missing.
+# Usage: scripts/deps.sh build|run|test
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+            fonts-noto-cjk fonts-liberation2)
+run_pkgs=(xvfb xauth)
+test_pkgs=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
+
+want=("${build_pkgs[@]}")
+case "${1:-build}" in
+    run) want+=("${run_pkgs[@]}") ;;
+    test) want+=("${test_pkgs[@]}") ;;
+    build) ;;
+    *) echo "usage: $0 build|run|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
