@@ -1,0 +1,252 @@
+#include "engine/Deviations.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "engine/Formatting.h"
+#include "engine/NumberText.h"
+#include "engine/StandardTolerance.h"
+
+namespace brimsel {
+
+std::string DecodeLetterCode(float code) {
+    const std::string text = SingleText(code);
+    std::string letters;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const double pair = ReadLeadingNumber(std::string_view(text).substr(i, 2));
+        // A pair of a non-digit text reads as at most 99 and at least -9, so
+        // the code always lies in 41..149.
+        const auto charCode = static_cast<int>(RoundHalfEven(pair + 50.0));
+        letters += static_cast<char>(static_cast<unsigned char>(charCode));
+    }
+    return letters;
+}
+
+float EncodeLetterCode(std::string_view letters) {
+    double code = 0.0;
+    for (const char c : letters) {
+        code = code * 100.0 + static_cast<double>(static_cast<unsigned char>(c) - 50);
+    }
+    return static_cast<float>(code);
+}
+
+namespace {
+
+// Below this a whole float's seven-digit text is exactly its integer digits,
+// which is what lets the key search skip the text.
+constexpr float kPlainIntegerLimit = 10'000'000.0f;
+
+bool IsPlainInteger(float value) {
+    return value >= 0.0f && value < kPlainIntegerLimit && value == std::trunc(value);
+}
+
+// The key search decodes up to 58 codes per query. Instead of decoding each
+// one, the zone's letters are turned into the (at most two) whole numbers
+// whose decimal digits decode to them; a row whose code is a plain integer
+// then matches exactly when it equals one of those. Codes that are not plain
+// integers go through the text rule.
+class LetterMatcher {
+public:
+    explicit LetterMatcher(std::string_view letters) : letters_(letters) {
+        if (letters.empty() || letters.size() > 4) return;
+        std::array<int, 4> pairs{};
+        for (std::size_t i = 0; i < letters.size(); ++i) {
+            const int pair = static_cast<unsigned char>(letters[i]) - 50;
+            if (pair < 0 || pair > 99) return;
+            pairs[i] = pair;
+        }
+        const std::size_t last = letters.size() - 1;
+        double prefix = 0.0;
+        for (std::size_t i = 0; i < last; ++i) prefix = prefix * 100.0 + pairs[i];
+        // A decimal text has no leading zero unless it is "0" itself.
+        const bool leadingPairHasTwoDigits = pairs[0] >= 10;
+        // Every character a two-digit pair.
+        if (leadingPairHasTwoDigits) {
+            AddCandidate(prefix * 100.0 + pairs[last]);
+        }
+        // The last character a single trailing digit.
+        if (pairs[last] <= 9 && (last == 0 || leadingPairHasTwoDigits)) {
+            AddCandidate(prefix * 10.0 + pairs[last]);
+        }
+    }
+
+    bool Matches(float code) const {
+        if (IsPlainInteger(code)) {
+            for (int i = 0; i < count_; ++i) {
+                if (code == candidates_[i]) return true;
+            }
+            return false;
+        }
+        return DecodeLetterCode(code) == letters_;
+    }
+
+private:
+    void AddCandidate(double value) {
+        if (value < static_cast<double>(kPlainIntegerLimit)) {
+            candidates_[count_++] = static_cast<float>(value);
+        }
+    }
+
+    std::string_view letters_;
+    std::array<float, 2> candidates_{};
+    int count_ = 0;
+};
+
+bool HasAllElements(const Table& t) {
+    return t.Columns >= 0 && t.Rows >= 0 &&
+           t.Elements.size() >=
+               static_cast<std::size_t>(t.Rows) * static_cast<std::size_t>(t.Columns);
+}
+
+struct Member {
+    std::int16_t zoneCode;
+    std::int16_t outsideCode;
+    std::int16_t smallSizeCode;
+    std::string_view symmetricLetters;  // "JS" / "js"
+    std::string_view boundaryLetter;    // "H" / "h"
+    std::int32_t firstKeyRow;
+    bool hole;
+};
+
+constexpr Member kHole{error_code::kHoleZone, error_code::kHoleOutside,
+                       error_code::kHoleSmallSize, "JS", "H", 0, true};
+constexpr Member kShaft{error_code::kShaftZone, error_code::kShaftOutside,
+                        error_code::kShaftSmallSize, "js", "h", kHoleKeyRows, false};
+
+bool IsDeltaMarked(float cell) {
+    // A whole number's text has no point; only fractional cells need the text.
+    if (cell == std::trunc(cell)) return false;
+    return SingleText(cell).ends_with(".05");
+}
+
+bool IsOddWholeNumber(float value) {
+    return value == std::trunc(value) && std::fmod(value, 2.0f) != 0.0f;
+}
+
+ZoneDeviations Fail(ZoneDeviations result, std::int16_t code) {
+    result.ErrorCode = code;
+    return result;
+}
+
+ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
+                            const Member& member) {
+    ZoneDeviations result;
+
+    const ToleranceLookup lookup =
+        LookUpStandardTolerance(query.Grade, query.BasicSize, tables.StandardTolerances);
+    result.BarPlaced = lookup.BarPlaced;
+    result.Grade = lookup.Grade;
+    if (lookup.Failed) return Fail(std::move(result), member.zoneCode);
+
+    // The lookup only succeeds for grade indexes 1..20, so this is -1..18.
+    const auto g = static_cast<std::int16_t>(std::lround(ReadLeadingNumber(lookup.Grade)));
+    const float it = lookup.Tolerance;
+    const float delta = lookup.Delta;
+
+    if (it == 0.0f) return Fail(std::move(result), member.outsideCode);
+
+    const std::string_view letters = query.Letters;
+    if (query.CustomBasis && query.BasicSize <= 1.0f) {
+        const bool tooSmall = letters == (member.hole ? "A" : "a") ||
+                              letters == (member.hole ? "B" : "b") || g >= 14 ||
+                              (member.hole && letters == "N" && g > 8);
+        if (tooSmall) return Fail(std::move(result), member.smallSizeCode);
+    }
+
+    const bool symmetric = letters == member.symmetricLetters;
+
+    double column = 0.0;
+    if (!symmetric) {
+        const Table& keys = tables.DeviationKeys;
+        if (!HasAllElements(keys) || keys.Columns < 3) {
+            return Fail(std::move(result), member.zoneCode);
+        }
+        const std::int32_t endRow = member.hole ? std::min(kHoleKeyRows, keys.Rows) : keys.Rows;
+        const LetterMatcher matcher(letters);
+        bool found = false;
+        for (std::int32_t row = member.firstKeyRow; row < endRow; ++row) {
+            if (!(static_cast<float>(g) <= keys(1, row))) continue;
+            if (!matcher.Matches(keys(0, row))) continue;
+            column = RoundHalfEven(static_cast<double>(keys(2, row)));
+            found = true;
+            break;
+        }
+        if (!found) return Fail(std::move(result), member.zoneCode);
+        if (column == 0.0) return Fail(std::move(result), member.outsideCode);
+    }
+
+    double f = 0.0;
+    const bool m6Special = member.hole && query.ZoneText == "M6" && query.BasicSize > 250.0f &&
+                           query.BasicSize <= 315.0f;
+    if (m6Special) {
+        f = -9.0;
+    } else if (!symmetric) {
+        const Table& deviations = tables.FundamentalDeviations;
+        if (!HasAllElements(deviations)) return Fail(std::move(result), member.outsideCode);
+        for (std::int32_t row = 0; row < deviations.Rows; ++row) {
+            if (!(deviations(0, row) >= query.BasicSize)) continue;
+            // A key naming a column the table lacks cannot give a deviation.
+            if (!(column >= 1.0 && column < static_cast<double>(deviations.Columns))) {
+                return Fail(std::move(result), member.outsideCode);
+            }
+            const float cell = deviations(static_cast<std::int32_t>(column), row);
+            if (cell == kUndefinedMark) return Fail(std::move(result), member.outsideCode);
+            if (member.hole && IsDeltaMarked(cell)) {
+                if (g < 3) return Fail(std::move(result), member.outsideCode);
+                f = std::trunc(static_cast<double>(cell)) + static_cast<double>(delta);
+            } else {
+                f = static_cast<double>(cell);
+            }
+            break;
+        }
+    }
+
+    const double itMicrons = static_cast<double>(it);
+    double upper = 0.0;
+    double lower = 0.0;
+    if (symmetric) {
+        const double t = g >= 7 && g <= 11 && IsOddWholeNumber(it) ? itMicrons - 1.0 : itMicrons;
+        upper = t / 2000.0;
+        lower = -upper;
+    } else if (letters > member.boundaryLetter) {
+        // Holes J..ZC: F is ES. Shafts j..zc: F is ei.
+        if (member.hole) {
+            upper = f / 1000.0;
+            lower = (f - itMicrons) / 1000.0;
+        } else {
+            lower = f / 1000.0;
+            upper = (f + itMicrons) / 1000.0;
+        }
+    } else {
+        // Holes A..H: F is EI. Shafts a..h: F is es.
+        if (member.hole) {
+            lower = f / 1000.0;
+            upper = (f + itMicrons) / 1000.0;
+        } else {
+            upper = f / 1000.0;
+            lower = (f - itMicrons) / 1000.0;
+        }
+    }
+
+    result.Upper = static_cast<float>(upper);
+    result.Lower = static_cast<float>(lower);
+    const int decimals = DecimalsForPair(result.Upper, result.Lower);
+    result.UpperText = FormatDeviation(result.Upper, decimals);
+    result.LowerText = FormatDeviation(result.Lower, decimals);
+    result.ErrorCode = error_code::kNone;
+    return result;
+}
+
+}  // namespace
+
+ZoneDeviations EvaluateHoleZone(const ToleranceData& tables, const ZoneQuery& query) {
+    return EvaluateZone(tables, query, kHole);
+}
+
+ZoneDeviations EvaluateShaftZone(const ToleranceData& tables, const ZoneQuery& query) {
+    return EvaluateZone(tables, query, kShaft);
+}
+
+}  // namespace brimsel
