@@ -44,9 +44,10 @@ apply.
                max_text,min_text,max_name,min_name,kind
                A fit adds a row after its two zone rows: zone HOLE/SHAFT,
                upper_mm and lower_mm the largest and smallest clearance
-               (ES-ei, EI-es; negative for an interference), upper_text and
-               lower_text empty, and the last five columns filled. Rows that
-               failed carry their code and leave the values empty.
+               (ES-ei, EI-es, negative for an interference) as max_text and
+               min_text show them, upper_text and lower_text empty, and the
+               last five columns filled. Rows that failed carry their code and
+               leave the values empty.
   --batch      read one query "SIZE ZONE..." a line from standard input and
                write CSV rows; blank lines and lines starting with # are skipped
   --lang zh|en messages and names in Chinese (the default) or English
@@ -65,7 +66,7 @@ still written), 2 for a usage error or a missing or damaged data file.
 
 // Output gathered in large pieces: one write for many rows, never a flush per row.
 class OutputBuffer {
-public:
+  public:
     explicit OutputBuffer(std::ostream& out) : out_(out) { data_.reserve(kChunk + 4096); }
     ~OutputBuffer() { Flush(); }
     OutputBuffer(const OutputBuffer&) = delete;
@@ -81,7 +82,7 @@ public:
         data_.clear();
     }
 
-private:
+  private:
     static constexpr std::size_t kChunk = 1 << 16;
     std::ostream& out_;
     std::string data_;
@@ -221,8 +222,8 @@ bool RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
 }
 
 int RunQueryCommand(const std::vector<std::string_view>& arguments,
-                    const std::filesystem::path& programFolder, std::istream& in,
-                    std::ostream& out, std::ostream& err) {
+                    const std::filesystem::path& programFolder, std::istream& in, std::ostream& out,
+                    std::ostream& err) {
     const CommandLine cl = ParseCommandLine(arguments);
     if (!cl.Problem.empty()) {
         err << kProgramName << ": " << cl.Problem << " (see " << kProgramName << " --help)\n";
@@ -238,8 +239,8 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
         return out ? kExitComputed : kExitUsage;
     }
     if (programFolder.empty()) {
-        err << kProgramName << ": cannot find the program's own folder, where "
-            << kDataFileName << " belongs\n";
+        err << kProgramName << ": cannot find the program's own folder, where " << kDataFileName
+            << " belongs\n";
         return kExitUsage;
     }
     const std::filesystem::path dataPath = programFolder / kDataFileName;

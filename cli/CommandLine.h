@@ -13,7 +13,7 @@
 
 namespace brimsel {
 
-inline constexpr int kExitComputed = 0;  // every zone computed
+inline constexpr int kExitComputed = 0;    // every zone computed
 inline constexpr int kExitZoneFailed = 1;  // at least one zone failed; every row still written
 inline constexpr int kExitUsage = 2;       // usage error, bad or missing data file, output failed
 
@@ -41,8 +41,8 @@ std::filesystem::path ProgramFolder(const char* argv0);
 // Runs the command on the arguments after the program name and reads
 // Quorbel.dat from `programFolder`. Returns the exit status.
 int RunQueryCommand(const std::vector<std::string_view>& arguments,
-                    const std::filesystem::path& programFolder, std::istream& in,
-                    std::ostream& out, std::ostream& err);
+                    const std::filesystem::path& programFolder, std::istream& in, std::ostream& out,
+                    std::ostream& err);
 
 // The batch form on tables already read: one query "SIZE ZONE..." a line, CSV
 // rows out. Blank lines and lines starting with "#" are skipped. Returns true

@@ -164,10 +164,9 @@ std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
 }
 
 void AppendCsvField(std::string& out, std::string_view field) {
-    const bool quote =
-        field.find_first_of(",\"\r\n") != std::string_view::npos ||
-        (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
-                            field.back() == ' ' || field.back() == '\t'));
+    const bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
+                                           field.back() == ' ' || field.back() == '\t'));
     if (!quote) {
         out += field;
         return;
@@ -213,10 +212,12 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
         out += ",,,,,\n";
         return;
     }
+    // The limits as shown, read back: the values that decide the names and the
+    // kind, free of the float noise of the subtraction ("0.06900001").
     const FitLimits& limits = fit.Limits;
-    out += SingleText(limits.Xmax);
+    out += SingleText(static_cast<float>(limits.ValueMax));
     out += ',';
-    out += SingleText(limits.Xmin);
+    out += SingleText(static_cast<float>(limits.ValueMin));
     out += ",,,0,";
     AppendCsvField(out, limits.TextMax);
     out += ',';

@@ -68,8 +68,9 @@ inline constexpr std::string_view kCsvHeader =
 void AppendCsvField(std::string& out, std::string_view field);
 
 // One row per zone; a fit adds a row whose upper_mm and lower_mm are the
-// largest and smallest clearance (ES - ei, EI - es) and whose texts, names and
-// kind fill the last five columns.
+// largest and smallest clearance (ES - ei, EI - es) as their texts show them,
+// whose upper_text and lower_text stay empty, and whose texts, names and kind
+// fill the last five columns.
 void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language);
 void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language);
 

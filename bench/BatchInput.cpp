@@ -1,0 +1,67 @@
+#include "BatchInput.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "engine/DataFile.h"
+#include "engine/NumberText.h"
+
+namespace brimsel::bench {
+
+namespace {
+
+constexpr std::string_view kHoleLetters[] = {"A", "B", "C",  "CD", "D", "E",  "EF", "F", "FG", "G",
+                                             "H", "J", "JS", "K",  "M", "N",  "P",  "R", "S",  "T",
+                                             "U", "V", "X",  "Y",  "Z", "ZA", "ZB", "ZC"};
+constexpr std::string_view kShaftLetters[] = {"a", "b", "c",  "cd", "d", "e",  "ef", "f", "fg", "g",
+                                              "h", "j", "js", "k",  "m", "n",  "p",  "r", "s",  "t",
+                                              "u", "v", "x",  "y",  "z", "za", "zb", "zc"};
+
+}  // namespace
+
+std::string AllZonesInput(const ToleranceData& tables) {
+    std::vector<std::string> grades = {"01", "0"};
+    for (int n = 1; n <= 18; ++n) grades.push_back(IntegerText(n));
+
+    std::string input;
+    const Table& deviations = tables.FundamentalDeviations;
+    float previous = 0.0f;
+    for (std::int32_t row = 0; row < deviations.Rows; ++row) {
+        const float limit = deviations(0, row);
+        // Halfway into the range, which runs from above the previous limit up to this one.
+        const std::string size = SingleText(previous + (limit - previous) / 2.0f);
+        previous = limit;
+        for (const auto* letters : {&kHoleLetters, &kShaftLetters}) {
+            for (const std::string_view letter : *letters) {
+                for (const std::string& grade : grades) {
+                    input += size;
+                    input += ' ';
+                    input += letter;
+                    input += grade;
+                    input += '\n';
+                }
+            }
+        }
+    }
+    return input;
+}
+
+const ToleranceData& TablesBesideProgram() {
+    static const std::optional<ToleranceData> tables = [] {
+        const auto path = ProgramFolder(nullptr) / kDataFileName;
+        DataFileResult loaded = LoadToleranceFile(path);
+        if (!loaded.Ok()) {
+            std::fprintf(stderr, "cannot read %s: %s\n", path.string().c_str(),
+                         loaded.Problem.c_str());
+            std::exit(2);
+        }
+        return loaded.Data;
+    }();
+    return *tables;
+}
+
+}  // namespace brimsel::bench

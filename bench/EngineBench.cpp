@@ -1,0 +1,90 @@
+// Costs of one query and of a whole batch, measured in process.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+#include "BatchInput.h"
+#include "cli/CommandLine.h"
+#include "engine/Deviations.h"
+#include "results/FitLimits.h"
+
+namespace brimsel::bench {
+namespace {
+
+ZoneQuery Zone(std::string_view letters, std::string_view grade, float size) {
+    return ZoneQuery{
+        .Letters = letters, .Grade = grade, .BasicSize = size, .CustomBasis = true, .ZoneText = {}};
+}
+
+// The lookup, the deviations and both captions of one zone; K7 also takes
+// the delta path.
+void BM_HoleZone(benchmark::State& state, std::string_view letters, std::string_view grade,
+                 float size) {
+    const ToleranceData& tables = TablesBesideProgram();
+    const ZoneQuery query = Zone(letters, grade, size);
+    for (auto _ : state) {
+        ZoneDeviations result = EvaluateHoleZone(tables, query);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK_CAPTURE(BM_HoleZone, H7_100, "H", "7", 100.0f);
+BENCHMARK_CAPTURE(BM_HoleZone, K7_100, "K", "7", 100.0f);
+
+void BM_ShaftZone(benchmark::State& state, std::string_view letters, std::string_view grade,
+                  float size) {
+    const ToleranceData& tables = TablesBesideProgram();
+    const ZoneQuery query = Zone(letters, grade, size);
+    for (auto _ : state) {
+        ZoneDeviations result = EvaluateShaftZone(tables, query);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK_CAPTURE(BM_ShaftZone, g6_100, "g", "6", 100.0f);
+// A zone the standard leaves undefined at this size: the failure path.
+BENCHMARK_CAPTURE(BM_ShaftZone, zc11_2500, "zc", "11", 2500.0f);
+
+// Both zones and the limits of fit, as one fit query of the window computes them.
+void BM_FitH7g6(benchmark::State& state) {
+    const ToleranceData& tables = TablesBesideProgram();
+    const ZoneQuery hole = Zone("H", "7", 100.0f);
+    const ZoneQuery shaft = Zone("g", "6", 100.0f);
+    for (auto _ : state) {
+        const ZoneDeviations h = EvaluateHoleZone(tables, hole);
+        const ZoneDeviations s = EvaluateShaftZone(tables, shaft);
+        FitLimits limits =
+            ComputeFitLimits(h.Upper, h.Lower, s.Upper, s.Lower, h.UpperText, s.UpperText);
+        benchmark::DoNotOptimize(limits);
+    }
+}
+BENCHMARK(BM_FitH7g6);
+
+// One fit query of the command: size and zone texts in, three CSV rows out.
+void BM_CommandFitRow(benchmark::State& state) {
+    const ToleranceData& tables = TablesBesideProgram();
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        AppendCsvRows(out, EvaluateQuery(tables, "100", "H7/g6"), kChinese);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_CommandFitRow);
+
+// The whole batch table in process, without starting a program.
+void BM_BatchAllZones(benchmark::State& state) {
+    const ToleranceData& tables = TablesBesideProgram();
+    const std::string input = AllZonesInput(tables);
+    std::int64_t rows = 0;
+    for (const char c : input) rows += c == '\n';
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        benchmark::DoNotOptimize(RunBatch(tables, in, out, kChinese));
+    }
+    state.SetItemsProcessed(state.iterations() * rows);
+    state.counters["queries"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_BatchAllZones)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace brimsel::bench
