@@ -366,6 +366,7 @@ above  up to   IT12   IT13   IT14   IT15   IT16   IT17   IT18
  2500   3150    2.1    3.3    5.4    8.6   13.5     21     33
 )";
 
+// clang-format off
 constexpr std::array<float, 21> kToleranceLimits = {
     3, 6, 10, 18, 30, 50, 80, 120, 180, 250, 315, 400, 500, 630, 800, 1000, 1250, 1600, 2000, 2500, 3150};
 
@@ -373,6 +374,7 @@ constexpr std::array<float, 41> kDeviationLimits = {
     3,   6,   10,  14,  18,  24,  30,   40,   50,   65,   80,   100,  120,  140,
     160, 180, 200, 225, 250, 280, 315,  355,  400,  450,  500,  560,  630,  710,
     800, 900, 1000, 1120, 1250, 1400, 1600, 1800, 2000, 2240, 2500, 2800, 3150};
+// clang-format on
 
 // Sizes above this carry no Δ; up to kDeltaFrom the standard's Δ is 0.
 constexpr float kDeltaUpTo = 500.0f;
@@ -385,6 +387,7 @@ constexpr Member S = Member::Shaft;
 // of the heading without it (P to ZC above IT7) plus Δ. The leading bands of
 // J and j with column 0 make J5 and j4 and finer outside the standard rather
 // than borrowing the values of J6 and j5.
+// clang-format off
 constexpr std::array<DeviationBand, 77> kBands = {{
     {H, "A", 18, 1, "A"},     {H, "B", 18, 2, "B"},     {H, "C", 18, 3, "C"},
     {H, "CD", 18, 4, "CD"},   {H, "D", 18, 5, "D"},     {H, "E", 18, 6, "E"},
@@ -414,6 +417,7 @@ constexpr std::array<DeviationBand, 77> kBands = {{
     {S, "y", 18, 71, "y"},    {S, "z", 18, 72, "z"},    {S, "za", 18, 73, "za"},
     {S, "zb", 18, 74, "zb"},  {S, "zc", 18, 75, "zc"},
 }};
+// clang-format on
 
 constexpr std::int32_t kDeviationColumns = 76;
 
@@ -425,7 +429,6 @@ constexpr std::size_t CountHoleBands() {
 constexpr std::size_t kHoleBands = CountHoleBands();
 static_assert(kHoleBands <= static_cast<std::size_t>(kHoleKeyRows),
               "the engine searches the hole bands in the first 58 rows only");
-
 
 struct Cell {
     double Value = 0;
@@ -556,7 +559,8 @@ Table BuildStandardTolerances() {
         ParseTable("kGradesInMicrometres", kGradesInMicrometres, 1.0, kToleranceLimits);
     const ParsedTable milli =
         ParseTable("kGradesInMillimetres", kGradesInMillimetres, 1000.0, kToleranceLimits);
-    if (micro.Rows.size() != kToleranceLimits.size() || milli.Rows.size() != kToleranceLimits.size())
+    if (micro.Rows.size() != kToleranceLimits.size() ||
+        milli.Rows.size() != kToleranceLimits.size())
         throw std::logic_error("IT1 to IT18 must cover every size range");
 
     Table table = Table::Sized(21, static_cast<std::int32_t>(kToleranceLimits.size()));

@@ -16,7 +16,7 @@ enum class Member : std::uint8_t { Hole, Shaft };
 // including HighestGrade that share one column of FundamentalDeviations.
 struct DeviationBand {
     Member Side = Member::Hole;
-    std::string_view Letters;      // "A".."ZC" for holes, "a".."zc" for shafts
+    std::string_view Letters;       // "A".."ZC" for holes, "a".."zc" for shafts
     std::int16_t HighestGrade = 0;  // grade number: IT01 -1, IT0 0, ITn n
     std::int32_t Column = 0;        // 0 where the standard gives nothing for the band
     // Heading of the standard's column that the band's values come from, as in

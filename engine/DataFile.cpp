@@ -26,7 +26,7 @@ DataFileResult Rejected(std::string problem) {
 }
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
 
     std::size_t Remaining() const { return bytes_.size() - at_; }
@@ -44,7 +44,7 @@ public:
         return true;
     }
 
-private:
+  private:
     std::uint32_t Byte(std::size_t offset) const {
         return static_cast<unsigned char>(bytes_[at_ + offset]);
     }
@@ -136,7 +136,8 @@ void PutU16(std::string& out, std::uint16_t value) {
 }
 
 void PutU32(std::string& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(value >> shift & 0xFF));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>(value >> shift & 0xFF));
 }
 
 void PutTable(std::string& out, const Table& table) {
@@ -187,8 +188,7 @@ DataFileResult LoadToleranceFile(const std::filesystem::path& path) {
     if (static_cast<std::uintmax_t>(size) > kLargestFile) return Rejected("file far too large");
     in.seekg(0, std::ios::beg);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(bytes.data(), size) || in.gcount() != size)
-        return Rejected("file cannot be read");
+    if (!in.read(bytes.data(), size) || in.gcount() != size) return Rejected("file cannot be read");
     return DecodeToleranceFile(bytes);
 }
 

@@ -59,7 +59,7 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
 
 // A fresh folder per test: the tests may run in parallel processes.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::random_device random;
         path_ = fs::temp_directory_path() /
@@ -72,7 +72,7 @@ public:
     }
     const fs::path& Path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 
@@ -149,7 +149,8 @@ TEST(DataFile, IndexRecordsAreColumnsThenRows) {
 }
 
 TEST(DataFile, BytesAfterTheMarkAreIgnored) {
-    for (const std::string& tail : {std::string(1, '\0'), std::string(1000, '\xFF'), std::string("x")}) {
+    for (const std::string& tail :
+         {std::string(1, '\0'), std::string(1000, '\xFF'), std::string("x")}) {
         const DataFileResult result = DecodeToleranceFile(EncodeToleranceFile(Standard()) + tail);
         ASSERT_TRUE(result.Ok()) << result.Problem;
         ExpectSameData(*result.Data, Standard());
@@ -159,7 +160,8 @@ TEST(DataFile, BytesAfterTheMarkAreIgnored) {
 TEST(DataFile, EveryShorterFileIsRejected) {
     const std::string bytes = EncodeToleranceFile(Standard());
     for (std::size_t length = 0; length < bytes.size(); ++length) {
-        const DataFileResult result = DecodeToleranceFile(std::string_view(bytes).substr(0, length));
+        const DataFileResult result =
+            DecodeToleranceFile(std::string_view(bytes).substr(0, length));
         ASSERT_FALSE(result.Ok()) << "accepted a file cut to " << length << " bytes";
         ASSERT_FALSE(result.Problem.empty()) << length;
     }
@@ -171,6 +173,7 @@ struct ByteDamage {
 };
 
 TEST(DataFile, DamagedHeadersAreRejected) {
+    // clang-format off
     const std::vector<ByteDamage> damages = {
         {"index count 1", [](std::string& b, const Layout& l) { PutU16(b, l.Block[0], 1); }},
         {"index count 3", [](std::string& b, const Layout& l) { PutU16(b, l.Block[1], 3); }},
@@ -212,6 +215,7 @@ TEST(DataFile, DamagedHeadersAreRejected) {
         {"format mark 3", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 3); }},
         {"format mark 0x0202", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 0x0202); }},
     };
+    // clang-format on
     const Layout layout = LayoutOf(Standard());
     for (const ByteDamage& damage : damages) {
         std::string bytes = EncodeToleranceFile(Standard());
@@ -239,6 +243,7 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 TEST(DataFile, TablesOutsideTheEnginesLimitsAreRejected) {
+    // clang-format off
     const std::vector<TableDamage> damages = {
         {"57 key rows", [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 3, 57); }},
         {"2 key columns", [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 2, 90); }},
@@ -279,6 +284,7 @@ TEST(DataFile, TablesOutsideTheEnginesLimitsAreRejected) {
         {"format mark 1", [](ToleranceData& d) { d.FormatMark = 1; }},
         {"format mark -2", [](ToleranceData& d) { d.FormatMark = -2; }},
     };
+    // clang-format on
     for (const TableDamage& damage : damages) {
         ToleranceData data = Standard();
         damage.Apply(data);
@@ -289,6 +295,7 @@ TEST(DataFile, TablesOutsideTheEnginesLimitsAreRejected) {
 }
 
 TEST(DataFile, TablesAtTheEnginesLimitsAreAccepted) {
+    // clang-format off
     const std::vector<TableDamage> edges = {
         {"exactly 58 key rows: no shaft rows",
          [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 3, 58); }},
@@ -299,6 +306,7 @@ TEST(DataFile, TablesAtTheEnginesLimitsAreAccepted) {
         {"key names column 0", [](ToleranceData& d) { d.DeviationKeys(2, 0) = 0; }},
         {"deviations beyond 3150", [](ToleranceData& d) { d.FundamentalDeviations(0, 40) = 4000; }},
     };
+    // clang-format on
     for (const TableDamage& edge : edges) {
         ToleranceData data = Standard();
         edge.Apply(data);
@@ -324,7 +332,8 @@ TEST(DataFile, NoHeaderByteMakesAnUnsafeTable) {
             const DataFileResult result = DecodeToleranceFile(bytes);
             if (!result.Ok()) continue;
             const ToleranceData& d = *result.Data;
-            for (const Table* t : {&d.DeviationKeys, &d.StandardTolerances, &d.FundamentalDeviations})
+            for (const Table* t :
+                 {&d.DeviationKeys, &d.StandardTolerances, &d.FundamentalDeviations})
                 ASSERT_EQ(t->Elements.size(), static_cast<std::size_t>(t->Columns) * t->Rows) << at;
             ASSERT_GE(d.DeviationKeys.Columns, 3) << at;
             ASSERT_GE(d.DeviationKeys.Rows, 58) << at;
@@ -348,7 +357,8 @@ TEST(DataFile, ProducerWritesTheFileItIsGiven) {
     const ScratchFolder folder;
     const fs::path target = folder.Path() / kDataFileName;
     WriteFile(target, "an older file that is replaced");
-    const std::string command = std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\" \"" + target.string() + "\"";
+    const std::string command =
+        std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\" \"" + target.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     EXPECT_EQ(ReadFile(target), EncodeToleranceFile(Standard()));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator{}), 1)

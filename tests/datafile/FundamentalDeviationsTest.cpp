@@ -36,10 +36,12 @@ double Cell(Member side, std::string_view letters, int grade, std::int32_t row) 
 }
 
 TEST(DeviationTables, RowsAreTheStandardsSizeRangesWithIntermediateSteps) {
+    // clang-format off
     const float kLimits[] = {3,   6,   10,  14,  18,   24,   30,   40,   50,   65,   80,
                              100, 120, 140, 160, 180,  200,  225,  250,  280,  315,  355,
                              400, 450, 500, 560, 630,  710,  800,  900,  1000, 1120, 1250,
                              1400, 1600, 1800, 2000, 2240, 2500, 2800, 3150};
+    // clang-format on
     ASSERT_EQ(Deviations().Rows, kRows);
     ASSERT_EQ(DeviationSizeLimits().size(), std::size(kLimits));
     for (std::int32_t row = 0; row < kRows; ++row) {
@@ -72,13 +74,14 @@ TEST(DeviationTables, KeysHoldTheBandsInOrder) {
     EXPECT_LE(holeRow, kHoleKeyRows);
     EXPECT_EQ(shaftRow, Keys().Rows);
     for (std::int32_t row = holeRow; row < kHoleKeyRows; ++row)
-        for (std::int32_t column = 0; column < 3; ++column) EXPECT_EQ(Keys()(column, row), 0) << row;
+        for (std::int32_t column = 0; column < 3; ++column)
+            EXPECT_EQ(Keys()(column, row), 0) << row;
 }
 
 TEST(DeviationTables, EveryLetterOfTheStandardHasBandsUpToIT18) {
-    const std::vector<std::string> holes = {"A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G",
-                                            "H", "K", "M", "N", "P", "R", "S", "T", "U", "V",
-                                            "X", "Y", "Z", "ZA", "ZB", "ZC"};
+    const std::vector<std::string> holes = {"A", "B", "C", "CD", "D", "E",  "EF", "F", "FG",
+                                            "G", "H", "K", "M",  "N", "P",  "R",  "S", "T",
+                                            "U", "V", "X", "Y",  "Z", "ZA", "ZB", "ZC"};
     for (const std::string& letters : holes) {
         std::string shaft = letters;
         std::transform(shaft.begin(), shaft.end(), shaft.begin(),
@@ -102,6 +105,7 @@ TEST(DeviationTables, GradeBandsOfJAndK) {
         int Grade;
         const char* Heading;  // "" for column 0, nullptr for no band
     };
+    // clang-format off
     const Expect kBands[] = {
         {Member::Hole, "J", -1, ""},     {Member::Hole, "J", 5, ""},       {Member::Hole, "J", 6, "J6"},
         {Member::Hole, "J", 7, "J7"},    {Member::Hole, "J", 8, "J8"},     {Member::Hole, "J", 9, nullptr},
@@ -113,6 +117,7 @@ TEST(DeviationTables, GradeBandsOfJAndK) {
         {Member::Hole, "N", 9, "N>8"},   {Member::Hole, "P", 7, "P≤7"},    {Member::Hole, "P", 8, "P"},
         {Member::Hole, "ZC", 0, "ZC≤7"}, {Member::Hole, "ZC", 18, "ZC"},
     };
+    // clang-format on
     for (const Expect& e : kBands) {
         const std::int32_t column = DeviationColumn(e.Side, e.Letters, e.Grade);
         if (!e.Heading) {
@@ -149,6 +154,7 @@ TEST(DeviationTables, ShaftValuesExistWhereTheStandardGivesThem) {
         int Grade;
         double From, To;
     };
+    // clang-format off
     const Span kSpans[] = {
         {"a", 18, 3, 500},   {"b", 18, 3, 500},   {"c", 18, 3, 500},   {"cd", 18, 3, 10},
         {"d", 18, 3, 3150},  {"e", 18, 3, 3150},  {"ef", 18, 3, 10},   {"f", 18, 3, 3150},
@@ -159,6 +165,7 @@ TEST(DeviationTables, ShaftValuesExistWhereTheStandardGivesThem) {
         {"v", 18, 18, 500},  {"x", 18, 3, 500},   {"y", 18, 24, 500},  {"z", 18, 3, 500},
         {"za", 18, 3, 500},  {"zb", 18, 3, 500},  {"zc", 18, 3, 500},
     };
+    // clang-format on
     std::size_t shaftBandsWithColumns = 0;
     for (const DeviationBand& band : DeviationBands())
         if (band.Side == Member::Shaft && band.Column != 0) ++shaftBandsWithColumns;
@@ -183,6 +190,7 @@ TEST(DeviationTables, HolesMirrorShaftsCellByCell) {
         int ShaftGrade;
         Rule How;
     };
+    // clang-format off
     std::vector<Mirror> mirrors = {
         {"A", 18, "a", 18, Rule::Same},  {"B", 18, "b", 18, Rule::Same},   {"C", 18, "c", 18, Rule::Same},
         {"CD", 18, "cd", 18, Rule::Same}, {"D", 18, "d", 18, Rule::Same},  {"E", 18, "e", 18, Rule::Same},
@@ -192,6 +200,7 @@ TEST(DeviationTables, HolesMirrorShaftsCellByCell) {
         {"M", 8, "m", 18, Rule::PlusDelta}, {"M", 18, "m", 18, Rule::Same},
         {"N", 8, "n", 18, Rule::PlusDelta}, {"N", 18, "n", 18, Rule::ZeroFrom3To500},
     };
+    // clang-format on
     for (const char* letters : {"P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC"}) {
         std::string shaft = letters;
         for (char& c : shaft) c = static_cast<char>(c - 'A' + 'a');
@@ -229,9 +238,10 @@ TEST(DeviationTables, DeltaMarksStandExactlyWhereTheStandardAddsDelta) {
         for (std::int32_t row = 0; row < kRows; ++row) {
             const float cell = Deviations()(column, row);
             const bool marked = SingleText(cell).ends_with(".05");
-            const bool expected = marksColumn[column] && CarriesDelta(row) && cell != kUndefinedMark;
-            EXPECT_EQ(marked, expected) << "column " << column << " up to " << UpTo(row) << " holds "
-                                        << SingleText(cell);
+            const bool expected =
+                marksColumn[column] && CarriesDelta(row) && cell != kUndefinedMark;
+            EXPECT_EQ(marked, expected)
+                << "column " << column << " up to " << UpTo(row) << " holds " << SingleText(cell);
             if (marked) {
                 ++marks;
                 EXPECT_EQ(cell, static_cast<float>(std::trunc(cell) - 0.05)) << SingleText(cell);
@@ -285,7 +295,8 @@ std::optional<Derivation> Derive(std::string_view heading, std::int32_t row) {
         return above500 ? point(0.072 * dm + 37.8) : Derivation{It(7, row), It(7, row) + 5};
     if (heading == "r") return point(std::sqrt(printed("p") * printed("s")));
     if (heading == "s")
-        return UpTo(row) <= 50 ? Derivation{It(8, row) + 1, It(8, row) + 4} : point(It(7, row) + 0.4 * di);
+        return UpTo(row) <= 50 ? Derivation{It(8, row) + 1, It(8, row) + 4}
+                               : point(It(7, row) + 0.4 * di);
     if (heading == "t") return point(It(7, row) + 0.63 * di);
     if (heading == "u") return point(It(7, row) + di);
     if (heading == "v") return point(It(7, row) + 1.25 * di);
@@ -328,6 +339,7 @@ struct PrintedCell {
 // Cells the standard prints further than one rounding step from their own
 // formula: the smallest sizes of the letters above h, the early ranges of c,
 // the top ranges of m and p, and r where it is not quite the mean of p and s.
+// clang-format off
 const std::vector<PrintedCell> kDeparting = {
     {"b", 160, -280},
     {"c", 14, -95}, {"c", 24, -110}, {"c", 30, -110}, {"c", 40, -120},
@@ -350,6 +362,7 @@ const std::vector<PrintedCell> kDeparting = {
     {"zb", 3, 40}, {"zb", 6, 50},
     {"zc", 3, 60}, {"zc", 6, 80},
 };
+// clang-format on
 
 TEST(DeviationTables, ShaftValuesFollowTheirFormulas) {
     for (const DeviationBand& band : DeviationBands()) {
@@ -367,15 +380,15 @@ TEST(DeviationTables, ShaftValuesFollowTheirFormulas) {
             for (const PrintedCell& cell : kDeparting)
                 if (band.Heading == cell.Heading && cell.UpTo == UpTo(row)) listed = &cell;
             if (listed) {
-                EXPECT_EQ(printed, listed->Value)
-                    << __FILE__ << ": departing cell " << band.Heading << " up to " << UpTo(row) << " changed";
+                EXPECT_EQ(printed, listed->Value) << __FILE__ << ": departing cell " << band.Heading
+                                                  << " up to " << UpTo(row) << " changed";
                 EXPECT_FALSE(within) << "listed as departing but within rounding: " << band.Heading
                                      << " up to " << UpTo(row);
             } else {
-                EXPECT_TRUE(within) << __FILE__ << ": " << band.Heading << " up to " << UpTo(row)
-                                    << " is " << printed << ", formula gives " << derived->Low
-                                    << " to " << derived->High << "\n  {\"" << band.Heading << "\", "
-                                    << UpTo(row) << ", " << printed << "},";
+                EXPECT_TRUE(within)
+                    << __FILE__ << ": " << band.Heading << " up to " << UpTo(row) << " is "
+                    << printed << ", formula gives " << derived->Low << " to " << derived->High
+                    << "\n  {\"" << band.Heading << "\", " << UpTo(row) << ", " << printed << "},";
             }
         }
     }
@@ -423,6 +436,7 @@ TEST(DeviationTables, PublishedLimitDeviations) {
         const char* Zone;
         double Upper, Lower;
     };
+    // clang-format off
     const Published kPublished[] = {
         // holes
         {100, "H7", 35, 0},     {25, "H7", 21, 0},     {10, "H7", 15, 0},      {2, "H7", 10, 0},
@@ -449,6 +463,7 @@ TEST(DeviationTables, PublishedLimitDeviations) {
         {10, "p6", 24, 15},     {25, "p6", 35, 22},    {25, "r6", 41, 28},     {25, "s6", 48, 35},
         {50, "s6", 59, 43},     {30, "t6", 54, 41},    {25, "u6", 61, 48},     {40, "u6", 76, 60},
     };
+    // clang-format on
     for (const Published& p : kPublished) {
         const std::string zone = p.Zone;
         const std::size_t digits = zone.find_first_of("0123456789");
@@ -469,6 +484,7 @@ TEST(DeviationTables, ZonesOutsideTheStandardHaveNoValue) {
         const char* Letters;
         int Grade;
     };
+    // clang-format off
     const Outside kOutside[] = {
         {600, Member::Shaft, "a", 11}, {600, Member::Hole, "B", 11}, {12, Member::Shaft, "cd", 8},
         {12, Member::Hole, "EF", 8},   {20, Member::Shaft, "t", 6},  {20, Member::Hole, "T", 7},
@@ -476,6 +492,7 @@ TEST(DeviationTables, ZonesOutsideTheStandardHaveNoValue) {
         {600, Member::Hole, "J", 7},   {600, Member::Shaft, "j", 6}, {5, Member::Shaft, "j", 8},
         {5, Member::Hole, "K", 9},     {100, Member::Hole, "J", 5},  {100, Member::Shaft, "j", 4},
     };
+    // clang-format on
     for (const Outside& o : kOutside)
         EXPECT_FALSE(ZoneLimits(o.Side, o.Letters, o.Grade, o.Size).has_value())
             << o.Letters << o.Grade << " at " << o.Size;

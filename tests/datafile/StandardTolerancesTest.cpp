@@ -28,7 +28,8 @@ double Factor(std::int32_t row) {
 
 // The standard's derivation of ITn in a row.
 double Derived(int grade, std::int32_t row) {
-    static const double kMultiples[] = {7, 10, 16, 25, 40, 64, 100, 160, 250, 400, 640, 1000, 1600, 2500};
+    static const double kMultiples[] = {7,   10,  16,  25,  40,   64,   100,
+                                        160, 250, 400, 640, 1000, 1600, 2500};
     const double limit = ToleranceSizeLimits()[row];
     const double d = MeanSize(Lower(row), limit);
     if (grade >= 5) return kMultiples[grade - 5] * Factor(row);
@@ -52,6 +53,7 @@ struct PrintedCell {
 // Cells the standard prints further from their own formula than one rounding
 // step: mostly the small sizes, where the formula's mean size of the first
 // range (1.7 mm) gives too little, and the ranges on either side of 500 mm.
+// clang-format off
 const std::vector<PrintedCell> kDeparting = {
     {3, 7, 10}, {3, 9, 25}, {3, 10, 40}, {3, 11, 60}, {3, 12, 100},
     {3, 14, 250}, {3, 15, 400}, {3, 16, 600}, {3, 17, 1000},
@@ -62,6 +64,7 @@ const std::vector<PrintedCell> kDeparting = {
     {500, 1, 8}, {500, 6, 40}, {500, 11, 400}, {500, 16, 4000},
     {630, 5, 32}, {800, 5, 36}, {3150, 5, 96},
 };
+// clang-format on
 
 std::string GradeName(int grade) { return grade == -1 ? "IT01" : "IT" + std::to_string(grade); }
 
@@ -78,12 +81,15 @@ TEST(StandardTolerances, FineGradesExistUpTo500Only) {
     for (std::int32_t row = 0; row < 21; ++row) {
         for (int grade = -1; grade <= 0; ++grade) {
             if (ToleranceSizeLimits()[row] <= 500)
-                EXPECT_GT(It(grade, row), 0) << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
+                EXPECT_GT(It(grade, row), 0)
+                    << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
             else
-                EXPECT_EQ(It(grade, row), 0) << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
+                EXPECT_EQ(It(grade, row), 0)
+                    << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
         }
         for (int grade = 1; grade <= 18; ++grade)
-            EXPECT_GT(It(grade, row), 0) << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
+            EXPECT_GT(It(grade, row), 0)
+                << GradeName(grade) << " up to " << ToleranceSizeLimits()[row];
     }
 }
 
@@ -99,14 +105,16 @@ TEST(StandardTolerances, PrintedValuesFollowTheirFormulas) {
             for (const PrintedCell& cell : kDeparting)
                 if (cell.UpTo == limit && cell.Grade == grade) listed = &cell;
             if (listed) {
-                EXPECT_EQ(static_cast<float>(printed), static_cast<float>(listed->Value)) << __FILE__ << ": departing cell " << GradeName(grade)
-                                                  << " up to " << limit << " changed";
-                EXPECT_FALSE(within) << "listed as departing but within rounding: " << GradeName(grade)
-                                     << " up to " << limit << " = " << printed;
+                EXPECT_EQ(static_cast<float>(printed), static_cast<float>(listed->Value))
+                    << __FILE__ << ": departing cell " << GradeName(grade) << " up to " << limit
+                    << " changed";
+                EXPECT_FALSE(within)
+                    << "listed as departing but within rounding: " << GradeName(grade) << " up to "
+                    << limit << " = " << printed;
             } else {
                 EXPECT_TRUE(within) << __FILE__ << ": " << GradeName(grade) << " up to " << limit
-                                    << " is " << printed << ", formula gives " << derived
-                                    << "\n  {" << limit << ", " << grade << ", " << printed << "},";
+                                    << " is " << printed << ", formula gives " << derived << "\n  {"
+                                    << limit << ", " << grade << ", " << printed << "},";
             }
         }
     }
@@ -143,12 +151,14 @@ TEST(StandardTolerances, DeltaIsTheDifferenceOfNeighbouringGrades) {
         double UpTo;
         double Delta[6];  // IT3 to IT8
     };
+    // clang-format off
     const DeltaRow kPrinted[] = {
         {6, {1, 1.5, 1, 3, 4, 6}},    {10, {1, 1.5, 2, 3, 6, 7}},   {18, {1, 2, 3, 3, 7, 9}},
         {30, {1.5, 2, 3, 4, 8, 12}},  {50, {1.5, 3, 4, 5, 9, 14}},  {80, {2, 3, 5, 6, 11, 16}},
         {120, {2, 4, 5, 7, 13, 19}},  {180, {3, 4, 6, 7, 15, 23}},  {250, {3, 4, 6, 9, 17, 26}},
         {315, {4, 4, 7, 9, 20, 29}},  {400, {4, 5, 7, 11, 21, 32}}, {500, {5, 5, 7, 13, 23, 34}},
     };
+    // clang-format on
     for (const DeltaRow& printed : kPrinted) {
         const std::int32_t row = table_checks::ToleranceRow(printed.UpTo);
         for (int grade = 3; grade <= 8; ++grade)
