@@ -394,17 +394,33 @@ TEST(DeviationTables, ShaftValuesFollowTheirFormulas) {
     }
 }
 
-// Every shaft deviation moves away from zero, or stays, as the size grows.
-TEST(DeviationTables, ShaftValuesGrowWithSize) {
+// Every deviation moves away from zero, or stays, as the size grows; J, which
+// has no formula, is held by this and by its growth along the grades.
+TEST(DeviationTables, ValuesGrowWithSize) {
+    struct Drop {
+        std::string_view Heading;
+        double UpTo;
+    };
+    // k and K drop to 0 above 500 mm; N above IT8 is 0 from 3 to 500 mm.
+    const Drop kDrops[] = {{"k4-7", 560}, {"K≤8", 560}, {"N>8", 6}};
     for (const DeviationBand& band : DeviationBands()) {
-        if (band.Side != Member::Shaft || band.Column == 0) continue;
+        if (band.Column == 0) continue;
         for (std::int32_t row = 1; row < kRows; ++row) {
             const double before = Deviations()(band.Column, row - 1);
             const double here = Deviations()(band.Column, row);
             if (before == kUndefinedMark || here == kUndefinedMark) continue;
-            if (band.Letters == "k" && UpTo(row) == 560) continue;  // k drops to 0 above 500
-            EXPECT_GE(std::abs(here), std::abs(before)) << band.Heading << " up to " << UpTo(row);
+            if (std::any_of(std::begin(kDrops), std::end(kDrops), [&](const Drop& d) {
+                    return d.Heading == band.Heading && d.UpTo == UpTo(row);
+                }))
+                continue;
+            EXPECT_GE(std::abs(std::trunc(here)), std::abs(std::trunc(before)))
+                << band.Heading << " up to " << UpTo(row);
         }
+    }
+    for (std::int32_t row = 0; UpTo(row) <= 500; ++row) {
+        EXPECT_LT(Cell(Member::Hole, "J", 6, row), Cell(Member::Hole, "J", 7, row)) << UpTo(row);
+        EXPECT_LT(Cell(Member::Hole, "J", 7, row), Cell(Member::Hole, "J", 8, row)) << UpTo(row);
+        EXPECT_GT(Cell(Member::Shaft, "j", 6, row), Cell(Member::Shaft, "j", 7, row)) << UpTo(row);
     }
 }
 
