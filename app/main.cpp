@@ -1,0 +1,44 @@
+// Creates the window, runs its start-up and, when the data file was good,
+// shows it until it is closed.
+#include <QApplication>
+#include <QFile>
+#include <QStyleFactory>
+#include <cstdlib>
+
+#include "ui/Form1.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+// Test runs of the program set this to a file name: message boxes are then
+// written to that file and answered at once instead of waiting for a person.
+constexpr const char* kMessageLogVariable = "BRIMSEL_TEST_MESSAGE_LOG";
+
+void RecordMessagesForTests() {
+    const char* logFile = std::getenv(kMessageLogVariable);
+    if (logFile == nullptr || *logFile == '\0') return;
+    const QString path = QFile::decodeName(logFile);
+    brimsel::ui::SetMessagePresenter([path](QWidget*, const brimsel::ui::MessageRequest& request) {
+        QFile log(path);
+        if (!log.open(QIODevice::Append)) return;
+        const char* icon =
+            request.Icon == brimsel::ui::MessageIcon::Exclamation ? "exclamation" : "information";
+        log.write(icon);
+        log.write("\n");
+        log.write(request.Title.toUtf8() + "\n");
+        log.write(request.Prompt.toUtf8() + "\n");
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    RecordMessagesForTests();
+
+    brimsel::ui::Form1 form;
+    if (!form.Form1_Load()) return EXIT_FAILURE;
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,264 @@
+#include "ui/Controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QValidator>
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "ui/Appearance.h"
+#include "ui/Layout.h"
+
+namespace brimsel::ui {
+
+namespace {
+
+constexpr std::int16_t kBackspace = 8;
+
+// Refuses any edit by the user that would make the text longer than the
+// limit. Qt validates user edits only, so program writes keep their length.
+class LengthLimit : public QValidator {
+  public:
+    LengthLimit(QObject* parent, int limit) : QValidator(parent), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() > limit_ ? Invalid : Acceptable;
+    }
+
+  private:
+    int limit_;
+};
+
+// The character code a key press types, if it types one: printable characters
+// and backspace. Editing and shortcut keys (arrows, Delete, Ctrl+V) type none.
+std::optional<std::int16_t> TypedCharacter(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backspace &&
+        !(event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        return kBackspace;
+    }
+    const QString text = event.text();
+    if (text.size() != 1 || !text.at(0).isPrint()) return std::nullopt;
+    // Codes above 0x7FFF come out negative, as the 16-bit key code has it.
+    return static_cast<std::int16_t>(text.at(0).unicode());
+}
+
+}  // namespace
+
+TextBox::TextBox(QWidget* parent, int typedLengthLimit)
+    : QLineEdit(parent), typedLengthLimit_(typedLengthLimit) {
+    setValidator(new LengthLimit(this, typedLengthLimit));
+    // Composed input would reach the text without passing KeyPress.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAcceptDrops(false);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (Change) Change();
+    });
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const std::optional<std::int16_t> typed = TypedCharacter(*event);
+    if (!typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    std::int16_t keyAscii = *typed;
+    if (KeyPress) KeyPress(keyAscii);
+    if (keyAscii == 0) {
+        event->accept();
+        return;
+    }
+    if (keyAscii != kBackspace && text().size() - selectedText().size() >= typedLengthLimit_) {
+        event->accept();
+        return;
+    }
+    if (keyAscii == *typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // The handler typed another character in place of this one.
+    const QChar replacement(static_cast<char16_t>(keyAscii));
+    QKeyEvent replaced(event->type(), keyAscii == kBackspace ? Qt::Key_Backspace : Qt::Key_unknown,
+                       Qt::NoModifier, QString(replacement));
+    QLineEdit::keyPressEvent(&replaced);
+    event->setAccepted(replaced.isAccepted());
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // Coming back from a popup of its own (context menu, list) is not a new focus.
+    if (event->reason() == Qt::PopupFocusReason) return;
+    if (GotFocus) GotFocus();
+    keepFocusSelection_ = event->reason() == Qt::MouseFocusReason;
+    focusSelectionStart_ = hasSelectedText() ? selectionStart() : cursorPosition();
+    focusSelectionLength_ = static_cast<int>(selectedText().size());
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    if (keepFocusSelection_ && event->button() == Qt::LeftButton) {
+        setSelection(focusSelectionStart_, focusSelectionLength_);
+    } else {
+        keepFocusSelection_ = false;
+    }
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* event) {
+    // Until the focusing click is released, a jitter must not turn into a drag.
+    if (keepFocusSelection_) return;
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (std::exchange(keepFocusSelection_, false)) {
+        setSelection(focusSelectionStart_, focusSelectionLength_);
+    }
+}
+
+ListBox::ListBox(QWidget* parent) : QComboBox(parent) {
+    setEditable(false);
+    // With a placeholder Qt leaves a refilled list without a selection instead
+    // of selecting its first entry by itself; a blank shows as an empty box.
+    setPlaceholderText(QStringLiteral(" "));
+    connect(this, &QComboBox::activated, this, [this](int) {
+        if (Click) Click();
+    });
+}
+
+OptionButton::OptionButton(QWidget* parent, std::int16_t index)
+    : QRadioButton(parent), index_(index) {
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && Click) Click(index_);
+    });
+}
+
+Caption::Caption(QWidget* parent, bool autoSize) : QLabel(parent), autoSize_(autoSize) {}
+
+void Caption::SetText(const QString& text) {
+    setText(text);
+    if (!autoSize_) return;
+    // A right-aligned label ends where the layout has it, so that it still
+    // reads as one phrase with whatever stands to its right.
+    const int right = x() + width();
+    resize(sizeHint());
+    if (alignment() & Qt::AlignRight) move(right - width(), y());
+}
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::SetEnds(int x1, int y1, int x2, int y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const QPoint a = PxPoint(x1, y1);
+    const QPoint b = PxPoint(x2, y2);
+    setGeometry(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                      QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    const QPoint origin = pos();
+    painter.drawLine(PxPoint(x1_, y1_) - origin, PxPoint(x2_, y2_) - origin);
+}
+
+DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DrawingSurface::Clear() {
+    if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
+    image_.fill(palette().color(QPalette::Window));
+    update();
+}
+
+void DrawingSurface::Draw(const std::vector<DiagramCommand>& commands) {
+    if (image_.size() != size()) Clear();
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setFont(font());
+    for (const DiagramCommand& c : commands) {
+        const QColor pen = colours::InkColour(c.Pen, palette());
+        const QPoint a = PxPoint(c.X1, c.Y1);
+        const QPoint b = PxPoint(c.X2, c.Y2);
+        switch (c.What) {
+            case DiagramCommand::Kind::Text: {
+                painter.setPen(pen);
+                const QRect box(a, QSize(image_.width() * 2, image_.height() * 2));
+                painter.drawText(
+                    box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    QString::fromUtf8(c.Text.data(), static_cast<qsizetype>(c.Text.size())));
+                break;
+            }
+            case DiagramCommand::Kind::Line:
+                painter.setPen(QPen(pen, 1));
+                painter.drawLine(a, b);
+                break;
+            case DiagramCommand::Kind::Box: {
+                const QRect filled = QRect(a, b).normalized();
+                painter.fillRect(filled, colours::InkColour(c.Fill, palette()));
+                painter.setPen(QPen(pen, 1));
+                painter.setBrush(Qt::NoBrush);
+                // A one-pixel outline covers width + 1 pixels, so draw it one short.
+                painter.drawRect(filled.adjusted(0, 0, -1, -1));
+                break;
+            }
+        }
+    }
+    update();
+}
+
+int DrawingSurface::TextWidth(const QString& text) const {
+    return fontMetrics().horizontalAdvance(text);
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (image_.isNull()) {
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
+        return;
+    }
+    painter.drawImage(event->rect(), image_, event->rect());
+}
+
+void WriteText(TextBox& box, const QString& text) {
+    if (box.text() == text) return;
+    box.setText(text);
+}
+
+void ClearList(ListBox& list) {
+    const QSignalBlocker quiet(list);
+    list.clear();
+}
+
+void SelectListIndex(ListBox& list, int index) {
+    if (index == list.currentIndex()) return;
+    {
+        const QSignalBlocker quiet(list);
+        list.setCurrentIndex(index);
+    }
+    if (list.Click) list.Click();
+}
+
+void SetOptionValue(OptionButton& button) {
+    if (button.isChecked()) return;
+    {
+        const QSignalBlocker quiet(button);
+        button.setChecked(true);
+    }
+    if (button.Click) button.Click(button.Index());
+}
+
+}  // namespace brimsel::ui

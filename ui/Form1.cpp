@@ -1,0 +1,658 @@
+#include "ui/Form1.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
+#include <QPixmap>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+#include "engine/Deviations.h"
+#include "engine/NumberText.h"
+#include "fits/Catalogue.h"
+#include "results/Diagram.h"
+#include "results/FitLimits.h"
+#include "ui/Appearance.h"
+#include "ui/Layout.h"
+#include "ui/MessageBox.h"
+#include "ui/strings/StringTable.h"
+
+// The emblem lives in a static library, whose resource registration the
+// linker would drop unless something calls it.
+static void RegisterResources() { Q_INIT_RESOURCE(brimsel); }
+
+namespace brimsel::ui {
+
+namespace {
+
+constexpr const char* kWindowCaption = "Brimsel   V1.3.8";
+constexpr const char* kBlankDeviation = " - - -";
+constexpr const char* kKindMark = "●  ";
+constexpr std::int16_t kBackspace = 8;
+constexpr float kLargestBasicSize = 3150.0f;
+constexpr float kShaftBasisH6Limit = 500.0f;
+// The fraction bar starts this far left of the nearer zone name.
+constexpr int kBarLeadTwips = 30;
+
+// Fixed Chinese text of the about box; it does not follow the language index.
+constexpr const char* kAboutLines[] = {
+    "                                     软件说明",
+    "",
+    "《Brimsel》是免费、绿色、小巧、实用的工具软件，",
+    "符合国标《GB/T 1800.3-1998》和国标《GB/T 1801-1999》中公差与配合的规定。",
+    "",
+    "特点:",
+    "1. 基本尺寸范围0～3150,公差等级范围IT01～IT18；",
+    "2. 基孔制或基轴制查询，仅显示优先及常用配合；",
+    "3. 自定义查询涵盖所有公差，包括IT01、IT0等级，cd、ef、fg、za、zb、zc配合；",
+    "4. 可选择间隙配合、过渡配合、过盈配合；",
+    "5. 图表显示公差带情况和极限间隙或极限过盈数值；",
+    "6. 快速显示查询结果，每一项改变都会自动更新结果。",
+    "",
+    "如发现问题，请与作者联系，谢谢！",
+};
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString AboutText() {
+    QStringList lines;
+    for (const char* line : kAboutLines) lines << QString::fromUtf8(line);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+// Colours are set for the active and inactive states only, so that a
+// disabled control still greys out.
+void SetColour(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles, QRgb colour) {
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : roles) {
+        palette.setColor(QPalette::Active, role, QColor(colour));
+        palette.setColor(QPalette::Inactive, role, QColor(colour));
+    }
+    widget->setPalette(palette);
+}
+
+template <class Widget>
+Widget* Put(Widget* widget, std::string_view name) {
+    widget->setObjectName(FromUtf8(name));
+    if (const ControlPlace* place = FindControlPlace(name)) {
+        widget->setGeometry(PxRect(place->Twips));
+    }
+    return widget;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, std::string_view name, const char* caption) {
+    auto* frame = Put(new QGroupBox(QString::fromUtf8(caption), parent), name);
+    frame->setFont(fonts::Make(fonts::kArial, 9));
+    // Styles draw the title with either role.
+    SetColour(frame, {QPalette::WindowText, QPalette::Text}, colours::kPurple);
+    return frame;
+}
+
+Caption* MakeLabel(QWidget* parent, std::string_view name, const char* text, const QFont& font,
+                   QRgb colour, Qt::Alignment alignment, bool autoSize = true) {
+    auto* label = Put(new Caption(parent, autoSize), name);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    SetColour(label, {QPalette::WindowText}, colour);
+    label->SetText(QString::fromUtf8(text));
+    return label;
+}
+
+OptionButton* MakeOption(QWidget* parent, std::string_view name, std::int16_t index,
+                         const char* text) {
+    auto* option = Put(new OptionButton(parent, index), name);
+    option->setText(QString::fromUtf8(text));
+    option->setFont(fonts::Make(fonts::kArial, 9));
+    SetColour(option, {QPalette::WindowText}, colours::kTeal);
+    return option;
+}
+
+TextBox* MakeTextBox(QWidget* parent, std::string_view name, int typedLimit, const QFont& font) {
+    auto* box = Put(new TextBox(parent, typedLimit), name);
+    box->setFont(font);
+    SetColour(box, {QPalette::Text}, colours::kBlue);
+    return box;
+}
+
+ListBox* MakeList(QWidget* parent, std::string_view name) {
+    auto* list = Put(new ListBox(parent), name);
+    list->setFont(fonts::Make(fonts::kArial, 9));
+    SetColour(list, {QPalette::Text, QPalette::ButtonText}, colours::kBlue);
+    return list;
+}
+
+std::string AsciiUpper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+std::string AsciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+// The preferred mark of a catalogue entry, or a leading blank.
+void DropLeadingMark(std::string& zone) {
+    if (!zone.empty() && (zone.front() == '*' || zone.front() == ' ')) zone.erase(0, 1);
+}
+
+// "07" becomes "7"; the grades "01" (IT01) and "0" (IT0) keep their text.
+void NormaliseGrade(std::string& grade) {
+    if (!grade.empty() && grade != "01" && grade != "0") grade = LeadingDigitsText(grade);
+}
+
+bool IsZoneKey(std::int16_t keyAscii) {
+    return (keyAscii >= 'a' && keyAscii <= 'z') || (keyAscii >= 'A' && keyAscii <= 'Z') ||
+           (keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    RegisterResources();
+    fonts::InstallSubstitutes();
+    setObjectName(FromUtf8(kWindowName));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/brimsel/emblem.png")));
+    setFont(fonts::Make(fonts::kArial, 9));
+    setFixedSize(Px(kClientArea.Width), Px(kClientArea.Height));
+    ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
+    CreateControls();
+    ConnectHandlers();
+}
+
+void Form1::CreateControls() {
+    using fonts::kArial;
+    using fonts::kDotumChe;
+    using fonts::Make;
+    const QFont arial9 = Make(kArial, 9);
+
+    Image1 = Put(new QLabel(this), "Image1");
+    Image1->setPixmap(QPixmap(QStringLiteral(":/brimsel/emblem.png"))
+                          .scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    FrameJB = MakeFrame(this, "FrameJB", "基本尺寸");
+    Text1 = MakeTextBox(FrameJB, "Text1", 6, Make(kArial, 12, true));
+    Text1->setText(QStringLiteral("100"));
+    Label2 = MakeLabel(FrameJB, "Label2", "mm", arial9, colours::kGreen, Qt::AlignLeft);
+
+    FrameJZ = MakeFrame(this, "FrameJZ", "基准制式");
+    OptionJZ[0] = MakeOption(FrameJZ, "OptionJZ(0)", 0, "基孔制");
+    OptionJZ[1] = MakeOption(FrameJZ, "OptionJZ(1)", 1, "基轴制");
+    OptionJZ[2] = MakeOption(FrameJZ, "OptionJZ(2)", 2, "自定义");
+
+    FramePH1 = MakeFrame(this, "FramePH1", "配合形式");
+    OptionPH[0] = MakeOption(FramePH1, "OptionPH(0)", 0, "间隙配合");
+    OptionPH[1] = MakeOption(FramePH1, "OptionPH(1)", 1, "过渡配合");
+    OptionPH[2] = MakeOption(FramePH1, "OptionPH(2)", 2, "过盈配合");
+    OptionPH[0]->setChecked(true);
+    Label9 =
+        MakeLabel(FramePH1, "Label9", "仅优先和常用配合", arial9, colours::kRed, Qt::AlignHCenter);
+
+    FramePH2 = MakeFrame(this, "FramePH2", "配合形式");
+    Label8 = MakeLabel(FramePH2, "Label8", "        自定义可查询所有公差，但不推荐使用 ",
+                       Make(kArial, 8.25), colours::kRed, Qt::AlignLeft, false);
+    Label8->setWordWrap(true);
+    Label4 = MakeLabel(FramePH2, "Label4", "", arial9, colours::kTeal, Qt::AlignLeft, false);
+
+    FrameGC = MakeFrame(this, "FrameGC", "公差等级");
+    Label6 = MakeLabel(FrameGC, "Label6", "孔公差", arial9, colours::kTeal, Qt::AlignRight);
+    Label7 = MakeLabel(FrameGC, "Label7", "轴公差", arial9, colours::kTeal, Qt::AlignRight);
+    ComboKong = MakeList(FrameGC, "ComboKong");
+    ComboZhou = MakeList(FrameGC, "ComboZhou");
+    TeK = MakeTextBox(FrameGC, "TeK", 4, arial9);
+    TeZ = MakeTextBox(FrameGC, "TeZ", 4, arial9);
+
+    FrameCX = MakeFrame(this, "FrameCX", "查询结果");
+    LabelJG = MakeLabel(FrameCX, "LabelJG", "", Make(kArial, 15.75, true), colours::kBlue,
+                        Qt::AlignHCenter);
+    LabelSC[0] =
+        MakeLabel(FrameCX, "LabelSC(0)", "", Make(kArial, 12), colours::kBlue, Qt::AlignHCenter);
+    LabelSC[1] =
+        MakeLabel(FrameCX, "LabelSC(1)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+    LabelSC[2] =
+        MakeLabel(FrameCX, "LabelSC(2)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+    LabelXC[0] =
+        MakeLabel(FrameCX, "LabelXC(0)", "", Make(kArial, 12), colours::kBlue, Qt::AlignHCenter);
+    LabelXC[1] =
+        MakeLabel(FrameCX, "LabelXC(1)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+    LabelXC[2] =
+        MakeLabel(FrameCX, "LabelXC(2)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+    Line1 = Put(new LineControl(FrameCX), "Line1");
+    SetColour(Line1, {QPalette::WindowText}, colours::kBlue);
+    Line1->SetEnds(kLine1.X1, kLine1.Y1, kLine1.X2, kLine1.Y2);
+
+    FrameDT = MakeFrame(this, "FrameDT", "公差带图");
+    // Created first, so that the drawing surface lies over it.
+    Label5 =
+        MakeLabel(FrameDT, "Label5", "", Make(kArial, 9, true), colours::kRed, Qt::AlignHCenter);
+    Picture1 = Put(new DrawingSurface(FrameDT), "Picture1");
+    Picture1->setFont(arial9);
+    // The drawing's own colours are the system's, not the frame's purple.
+    QPalette system = Picture1->palette();
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Window}) {
+            system.setColor(group, role, QApplication::palette().color(group, role));
+        }
+    }
+    Picture1->setPalette(system);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->Clear();
+    Label1[0] = MakeLabel(Picture1, "Label1(0)", "", arial9, colours::kBlue, Qt::AlignRight);
+    Label1[1] = MakeLabel(Picture1, "Label1(1)", "", arial9, colours::kBlue, Qt::AlignRight);
+    Label3[0] =
+        MakeLabel(Picture1, "Label3(0)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+    Label3[1] =
+        MakeLabel(Picture1, "Label3(1)", "", Make(kDotumChe, 9), colours::kBlue, Qt::AlignLeft);
+
+    FrameSET = MakeFrame(this, "FrameSET", "选项");
+    Check1 = Put(new QCheckBox(QStringLiteral("置前显示"), FrameSET), "Check1");
+    Check1->setFont(arial9);
+    SetColour(Check1, {QPalette::WindowText}, colours::kTeal);
+    Command1 = Put(new QPushButton(QStringLiteral("说 明"), FrameSET), "Command1");
+    Command1->setFont(font());
+    Command1->setAutoDefault(false);
+
+    // In the window's own colour; the text is the table's Chinese entry 23.
+    Label10 = Put(new Caption(this, true), "Label10");
+    Label10->setFont(arial9);
+    Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label10->SetText(FromUtf8(LoadString(123)));
+
+    const std::array<QWidget*, 14> focusOrder = {
+        Text1,     OptionJZ[0], OptionJZ[1], OptionJZ[2], OptionPH[0], OptionPH[1], OptionPH[2],
+        ComboKong, ComboZhou,   TeK,         TeZ,         Check1,      Picture1,    Command1};
+    for (std::size_t i = 0; i + 1 < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i], focusOrder[i + 1]);
+    }
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::ConnectHandlers() {
+    Text1->KeyPress = [this](std::int16_t& KeyAscii) { Text1_KeyPress(KeyAscii); };
+    Text1->GotFocus = [this] { Text1_GotFocus(); };
+    Text1->Change = [this] { Text1_Change(); };
+    for (OptionButton* option : OptionJZ) {
+        option->Click = [this](std::int16_t Index) { OptionJZ_Click(Index); };
+    }
+    for (OptionButton* option : OptionPH) {
+        option->Click = [this](std::int16_t Index) { OptionPH_Click(Index); };
+    }
+    ComboKong->Click = [this] { ComboKong_Click(); };
+    ComboZhou->Click = [this] { ComboZhou_Click(); };
+    TeK->KeyPress = [this](std::int16_t& KeyAscii) { TeK_KeyPress(KeyAscii); };
+    TeK->GotFocus = [this] { TeK_GotFocus(); };
+    TeK->Change = [this] { TeK_Change(); };
+    TeZ->KeyPress = [this](std::int16_t& KeyAscii) { TeZ_KeyPress(KeyAscii); };
+    TeZ->GotFocus = [this] { TeZ_GotFocus(); };
+    TeZ->Change = [this] { TeZ_Change(); };
+    connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+std::filesystem::path Form1::DataFilePath() {
+    const QByteArray folder = QFile::encodeName(QCoreApplication::applicationDirPath());
+    return std::filesystem::path(folder.toStdString()) / kDataFileName;
+}
+
+QString Form1::String(int n) const { return FromUtf8(LookUpString(Query.LanguageIndex, n)); }
+
+void Form1::BringToFront(QGroupBox* frame) {
+    // The two fit-kind frames share one place; the one behind is hidden so
+    // that neither its look nor its buttons get through.
+    QGroupBox* twin = frame == FramePH1 ? FramePH2 : frame == FramePH2 ? FramePH1 : nullptr;
+    frame->raise();
+    frame->show();
+    if (twin) twin->hide();
+}
+
+void Form1::PlaceFractionBarLeft() {
+    Line1->SetX1(std::min(Twips(LabelSC[0]->x()), Twips(LabelXC[0]->x())) - kBarLeadTwips);
+}
+
+// ---- Start-up ---------------------------------------------------------------
+
+bool Form1::Form1_Load() {
+    Query.LanguageIndex = 1;
+    DataFileResult file = ReadToleranceData();
+    if (!file.Ok()) {
+        ShowMessage(nullptr,
+                    {String(29), MessageIcon::Exclamation, QString::fromLatin1(kProgramTitle)});
+        return false;
+    }
+    Query.ToleranceTables = std::move(*file.Data);
+    Query.HoleOk = true;
+    Query.ShaftOk = true;
+    Query.BasicSize = 100.0f;
+    LabelJG->SetText(FromUtf8(SingleText(Query.BasicSize)));
+    SetOptionValue(*OptionJZ[0]);
+    BringToFront(FramePH1);
+    return true;
+}
+
+// ---- Basic size --------------------------------------------------------------
+
+void Form1::Text1_KeyPress(std::int16_t& KeyAscii) {
+    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
+    if (!digit && KeyAscii != '.' && KeyAscii != kBackspace) KeyAscii = 0;
+}
+
+void Form1::Text1_GotFocus() { Text1->setSelection(0, static_cast<int>(Text1->text().size())); }
+
+void Form1::Text1_Change() {
+    Query.ErrorCode = error_code::kNone;
+    const std::string text = Text1->text().toStdString();
+    if (text.empty()) {
+        LabelJG->SetText(QString());
+        Query.ErrorCode = error_code::kBasicSize;
+    } else {
+        FrameJZ->setEnabled(true);
+        FrameGC->setEnabled(true);
+        FramePH1->setEnabled(true);
+        const double typed = ReadLeadingNumber(text);
+        Query.BasicSize = static_cast<float>(typed);
+        LabelJG->SetText(FromUtf8(SingleText(Query.BasicSize)));
+        // A pasted minus sign is refused like a size above the standard's range.
+        if (Query.BasicSize > kLargestBasicSize || typed < 0.0) {
+            Query.ErrorCode = error_code::kBasicSize;
+        } else if (OptionJZ[0]->isChecked()) {
+            ListFitsForBaseHole();
+        } else if (OptionJZ[1]->isChecked()) {
+            if (OptionPH[2]->isChecked()) {
+                ClearList(*ComboZhou);
+                ComboZhou->addItem(QStringLiteral("h5"));
+                SelectListIndex(*ComboZhou, 0);
+                if (Query.BasicSize <= kShaftBasisH6Limit) ComboZhou->addItem(QStringLiteral("h6"));
+                SelectListIndex(*ComboZhou, ComboZhou->count() - 1);
+            }
+            ListFitsForBaseShaft();
+        }
+    }
+    if (Query.ErrorCode != error_code::kNone) {
+        ShowError(Query.ErrorCode);
+        return;
+    }
+    ComputeHoleDeviations();
+    ComputeShaftDeviations();
+    if (Query.HoleOk && Query.ShaftOk) ShowFitResult();
+}
+
+// ---- Basis system and fit kind -----------------------------------------------
+
+void Form1::OptionJZ_Click(std::int16_t Index) {
+    if (Index == 0 || Index == 1) {
+        BringToFront(FramePH1);
+        ComboKong->show();
+        ComboZhou->show();
+        TeK->hide();
+        TeZ->hide();
+    } else {
+        BringToFront(FramePH2);
+        ComboKong->hide();
+        ComboZhou->hide();
+        TeK->show();
+        TeZ->show();
+    }
+    Query.BasisIndex = Index;
+    OptionPH_Click(Query.FitKindIndex);
+}
+
+void Form1::OptionPH_Click(std::int16_t Index) {
+    Query.FitKindIndex = Index;
+    if (Query.BasisIndex != 0 && Query.BasisIndex != 1) return;
+    const fits::ZoneList bases = fits::BaseZones(Query.BasisIndex, Index, Query.BasicSize);
+    ListBox& baseList = Query.BasisIndex == 0 ? *ComboKong : *ComboZhou;
+    ClearList(baseList);
+    for (const std::string_view zone : bases.Entries) baseList.addItem(FromUtf8(zone));
+    SelectListIndex(baseList, bases.DefaultPosition);
+}
+
+void Form1::ComboKong_Click() {
+    WriteText(*TeK, ComboKong->currentText());
+    if (OptionJZ[0]->isChecked()) ListFitsForBaseHole();
+}
+
+void Form1::ComboZhou_Click() {
+    WriteText(*TeZ, ComboZhou->currentText());
+    if (OptionJZ[1]->isChecked()) ListFitsForBaseShaft();
+}
+
+void Form1::ListFitsForBaseHole() {
+    ClearList(*ComboZhou);
+    const std::string key =
+        fits::FitGroupKey(Query.FitKindIndex, ComboKong->currentText().toStdString());
+    const fits::ZoneList group = fits::ListHoleBasisGroup(key, Query.BasicSize);
+    if (!group.Found) return;
+    for (const std::string_view zone : group.Entries) ComboZhou->addItem(FromUtf8(zone));
+    SelectListIndex(*ComboZhou, group.DefaultPosition);
+}
+
+void Form1::ListFitsForBaseShaft() {
+    ClearList(*ComboKong);
+    const std::string key =
+        fits::FitGroupKey(Query.FitKindIndex, ComboZhou->currentText().toStdString());
+    const fits::ZoneList group = fits::ListShaftBasisGroup(key, Query.BasicSize);
+    if (!group.Found) return;
+    for (const std::string_view zone : group.Entries) ComboKong->addItem(FromUtf8(zone));
+    SelectListIndex(*ComboKong, group.DefaultPosition);
+}
+
+// ---- Zone boxes --------------------------------------------------------------
+
+void Form1::TeK_KeyPress(std::int16_t& KeyAscii) {
+    if (!IsZoneKey(KeyAscii)) KeyAscii = 0;
+}
+
+void Form1::TeK_GotFocus() { TeK->setSelection(0, static_cast<int>(TeK->text().size())); }
+
+void Form1::TeK_Change() {
+    std::string zone = TeK->text().toStdString();
+    DropLeadingMark(zone);
+    SplitZoneCode(zone, Query.HoleLetter, Query.HoleGrade);
+    NormaliseGrade(Query.HoleGrade);
+    zone = AsciiUpper(Query.HoleLetter + Query.HoleGrade);
+    const QString text = FromUtf8(zone);
+    WriteText(*TeK, text);
+    TeK->setCursorPosition(static_cast<int>(text.size()));
+    LabelSC[0]->SetText(text);
+    if (zone != LastHoleZone) {
+        LastHoleZone = zone;
+        ComputeHoleDeviations();
+    }
+    if (!OptionJZ[0]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
+}
+
+void Form1::TeZ_KeyPress(std::int16_t& KeyAscii) {
+    if (!IsZoneKey(KeyAscii)) KeyAscii = 0;
+}
+
+void Form1::TeZ_GotFocus() { TeZ->setSelection(0, static_cast<int>(TeZ->text().size())); }
+
+void Form1::TeZ_Change() {
+    std::string zone = TeZ->text().toStdString();
+    DropLeadingMark(zone);
+    SplitZoneCode(zone, Query.ShaftLetter, Query.ShaftGrade);
+    NormaliseGrade(Query.ShaftGrade);
+    zone = AsciiLower(Query.ShaftLetter + Query.ShaftGrade);
+    const QString text = FromUtf8(zone);
+    WriteText(*TeZ, text);
+    TeZ->setCursorPosition(static_cast<int>(text.size()));
+    LabelXC[0]->SetText(text);
+    if (zone != LastShaftZone) {
+        LastShaftZone = zone;
+        ComputeShaftDeviations();
+    }
+    if (!OptionJZ[1]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
+}
+
+void Form1::SplitZoneCode(const std::string& code, std::string& letters, std::string& grade) {
+    const auto digit =
+        std::find_if(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
+    letters.assign(code.begin(), digit);
+    grade.assign(digit, code.end());
+}
+
+// ---- Limit deviations ----------------------------------------------------------
+
+void Form1::ComputeHoleDeviations() {
+    Query.HoleOk = false;
+    Query.ErrorCode = error_code::kNone;
+    const std::string zoneText = TeK->text().toStdString();
+    const std::string letters = Query.HoleLetter;
+    const std::string grade = Query.HoleGrade;
+    const ZoneDeviations hole = EvaluateHoleZone(
+        Query.ToleranceTables,
+        ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText});
+    if (hole.BarPlaced) PlaceFractionBarLeft();
+    Query.HoleGrade = hole.Grade;
+    if (!hole.Ok()) {
+        Query.ErrorCode = hole.ErrorCode;
+        ShowError(Query.ErrorCode);
+        return;
+    }
+    Query.HoleUpperDev = hole.Upper;
+    Query.HoleLowerDev = hole.Lower;
+    LabelSC[1]->SetText(FromUtf8(hole.UpperText));
+    LabelSC[2]->SetText(FromUtf8(hole.LowerText));
+    Query.HoleOk = true;
+}
+
+void Form1::ComputeShaftDeviations() {
+    Query.ShaftOk = false;
+    Query.ErrorCode = error_code::kNone;
+    const std::string letters = Query.ShaftLetter;
+    const std::string grade = Query.ShaftGrade;
+    const ZoneDeviations shaft =
+        EvaluateShaftZone(Query.ToleranceTables,
+                          ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), {}});
+    if (shaft.BarPlaced) PlaceFractionBarLeft();
+    Query.ShaftGrade = shaft.Grade;
+    if (!shaft.Ok()) {
+        Query.ErrorCode = shaft.ErrorCode;
+        ShowError(Query.ErrorCode);
+        return;
+    }
+    Query.ShaftUpperDev = shaft.Upper;
+    Query.ShaftLowerDev = shaft.Lower;
+    LabelXC[1]->SetText(FromUtf8(shaft.UpperText));
+    LabelXC[2]->SetText(FromUtf8(shaft.LowerText));
+    Query.ShaftOk = true;
+}
+
+// ---- Error display -------------------------------------------------------------
+
+void Form1::ShowError(std::int16_t code) {
+    Picture1->hide();
+    FrameDT->setTitle(String(24));
+    const QString blank = QString::fromLatin1(kBlankDeviation);
+    QString message;
+    switch (code) {
+        case error_code::kBasicSize:
+            LabelSC[1]->SetText(blank);
+            LabelSC[2]->SetText(blank);
+            LabelXC[1]->SetText(blank);
+            LabelXC[2]->SetText(blank);
+            message = String(25);
+            FrameJZ->setEnabled(false);
+            FrameGC->setEnabled(false);
+            FramePH1->setEnabled(false);
+            break;
+        case error_code::kHoleZone:
+            LabelSC[1]->SetText(blank);
+            LabelSC[2]->SetText(blank);
+            message = String(26);
+            break;
+        case error_code::kShaftZone:
+            LabelXC[1]->SetText(blank);
+            LabelXC[2]->SetText(blank);
+            message = String(26);
+            break;
+        case error_code::kHoleOutside:
+        case error_code::kHoleSmallSize:
+            LabelSC[1]->SetText(blank);
+            LabelSC[2]->SetText(blank);
+            message = String(27);
+            break;
+        case error_code::kShaftOutside:
+        case error_code::kShaftSmallSize:
+            LabelXC[1]->SetText(blank);
+            LabelXC[2]->SetText(blank);
+            message = String(27);
+            break;
+        default:
+            break;
+    }
+    Label4->SetText(QString());
+    Label5->SetText(message);
+}
+
+// ---- Fit result and diagram ------------------------------------------------------
+
+void Form1::ShowFitResult() {
+    Picture1->show();
+    FrameDT->setTitle(String(16));
+    Line1->SetX2(
+        FractionBarRightEnd(LabelSC[1]->text().toStdString(), LabelSC[2]->text().toStdString(),
+                            LabelXC[1]->text().toStdString(), LabelXC[2]->text().toStdString()));
+    DrawToleranceDiagram();
+    const FitLimits limits = ComputeFitLimits(
+        Query.HoleUpperDev, Query.HoleLowerDev, Query.ShaftUpperDev, Query.ShaftLowerDev,
+        LabelSC[1]->text().toStdString(), LabelXC[1]->text().toStdString());
+    Label3[0]->SetText(FromUtf8(limits.TextMax));
+    Label3[1]->SetText(FromUtf8(limits.TextMin));
+    Label1[0]->SetText(String(limits.FirstLimitString) + QLatin1Char('='));
+    Label1[1]->SetText(String(limits.SecondLimitString) + QLatin1Char('='));
+    Label4->SetText(QString::fromUtf8(kKindMark) + String(limits.KindString));
+}
+
+void Form1::DrawToleranceDiagram() {
+    Picture1->Clear();
+    Picture1->setFont(fonts::Make(fonts::kArial, 9));
+    DiagramInput input;
+    input.TextHeight =
+        static_cast<std::int16_t>(std::lround(20.0 * fonts::Points(Picture1->font())));
+    input.HoleUpper = Query.HoleUpperDev;
+    input.HoleLower = Query.HoleLowerDev;
+    input.ShaftUpper = Query.ShaftUpperDev;
+    input.ShaftLower = Query.ShaftLowerDev;
+    input.SurfaceHeight = Twips(Picture1->height());
+    const QString holeName = String(17);
+    const QString shaftName = String(18);
+    input.HoleName = holeName.toStdString();
+    input.ShaftName = shaftName.toStdString();
+    input.HoleNameWidth = static_cast<std::int16_t>(Twips(Picture1->TextWidth(holeName)));
+    input.ShaftNameWidth = static_cast<std::int16_t>(Twips(Picture1->TextWidth(shaftName)));
+    Picture1->Draw(LayOutToleranceDiagram(input).Commands);
+}
+
+// ---- Options -------------------------------------------------------------------
+
+void Form1::Check1_Click() {
+    const bool ticked = Check1->isChecked();
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    // Qt may re-create the native window to change this flag, which hides it.
+    setWindowFlag(Qt::WindowStaysOnTopHint, ticked);
+    move(position);
+    if (wasVisible && !isVisible()) {
+        show();
+        activateWindow();
+    }
+}
+
+void Form1::Command1_Click() {
+    ShowMessage(this, {AboutText(), MessageIcon::Information, QString::fromLatin1(kProgramTitle)});
+}
+
+}  // namespace brimsel::ui

@@ -1,0 +1,117 @@
+// The main window: its controls, the query state it owns, and the event
+// handlers that run the recalculation chains. Every number comes from the
+// pure library below ui/; this class copies results into the query state and
+// writes the captions.
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "engine/DataFile.h"
+#include "engine/QueryState.h"
+#include "ui/Controls.h"
+
+namespace brimsel::ui {
+
+class Form1 : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // The start-up: reads the data file and shows the first fit. False when
+    // the data file was rejected: the message has been shown, and the window
+    // must not be shown.
+    bool Form1_Load();
+
+    // Where Form1_Load takes the tables from: by default Quorbel.dat in the
+    // folder of the executable.
+    std::function<DataFileResult()> ReadToleranceData;
+    static std::filesystem::path DataFilePath();
+
+    // Event handlers, named after their control and event.
+    void Text1_KeyPress(std::int16_t& KeyAscii);
+    void Text1_GotFocus();
+    void Text1_Change();
+    void OptionJZ_Click(std::int16_t Index);
+    void OptionPH_Click(std::int16_t Index);
+    void ComboKong_Click();
+    void ComboZhou_Click();
+    void TeK_KeyPress(std::int16_t& KeyAscii);
+    void TeK_GotFocus();
+    void TeK_Change();
+    void TeZ_KeyPress(std::int16_t& KeyAscii);
+    void TeZ_GotFocus();
+    void TeZ_Change();
+    void Check1_Click();
+    void Command1_Click();
+
+    QueryState Query;
+    // The normalised zone texts the zone boxes last computed.
+    std::string LastHoleZone;
+    std::string LastShaftZone;
+
+    // Controls; arrays are addressed by index.
+    QGroupBox* FrameJB = nullptr;
+    TextBox* Text1 = nullptr;
+    Caption* Label2 = nullptr;
+    QGroupBox* FrameJZ = nullptr;
+    std::array<OptionButton*, 3> OptionJZ{};
+    QGroupBox* FramePH1 = nullptr;
+    std::array<OptionButton*, 3> OptionPH{};
+    Caption* Label9 = nullptr;
+    QGroupBox* FramePH2 = nullptr;
+    Caption* Label8 = nullptr;
+    Caption* Label4 = nullptr;
+    QGroupBox* FrameGC = nullptr;
+    Caption* Label6 = nullptr;
+    Caption* Label7 = nullptr;
+    ListBox* ComboKong = nullptr;
+    ListBox* ComboZhou = nullptr;
+    TextBox* TeK = nullptr;
+    TextBox* TeZ = nullptr;
+    QGroupBox* FrameCX = nullptr;
+    Caption* LabelJG = nullptr;
+    std::array<Caption*, 3> LabelSC{};
+    std::array<Caption*, 3> LabelXC{};
+    LineControl* Line1 = nullptr;
+    QGroupBox* FrameDT = nullptr;
+    DrawingSurface* Picture1 = nullptr;
+    std::array<Caption*, 2> Label1{};
+    std::array<Caption*, 2> Label3{};
+    Caption* Label5 = nullptr;
+    QGroupBox* FrameSET = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* Image1 = nullptr;
+    Caption* Label10 = nullptr;
+
+  private:
+    friend struct Form1TestAccess;
+
+    void ComputeHoleDeviations();
+    void ComputeShaftDeviations();
+    void ShowError(std::int16_t code);
+    void ShowFitResult();
+    void DrawToleranceDiagram();
+    void ListFitsForBaseHole();
+    void ListFitsForBaseShaft();
+    void SplitZoneCode(const std::string& code, std::string& letters, std::string& grade);
+
+    void CreateControls();
+    void ConnectHandlers();
+    void BringToFront(QGroupBox* frame);
+    void PlaceFractionBarLeft();
+    // Text number n of the string table in the language of the query state.
+    QString String(int n) const;
+};
+
+}  // namespace brimsel::ui
