@@ -33,7 +33,8 @@ apply.
   ZONE   a hole zone in upper case (H7, JS6, K7) or a shaft zone in lower case
          (g6, js7, k6); in mixed case the first letter decides (Js7 is a hole).
          One leading "*" (quote it for the shell) or blank is dropped; the
-         grade 07 reads as 7, 00 as 0, while 01 and 0 are IT01 and IT0.
+         grade 07 reads as 7, 00 as 0, while 01 and 0 are IT01 and IT0. A
+         character other than letters and digits makes the zone an error.
   HOLE/SHAFT
          a fit: both zones, then the limits of fit and the kind of fit. The
          zone before the "/" is the hole and the one after it the shaft,

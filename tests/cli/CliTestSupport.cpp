@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -31,7 +32,9 @@ const ToleranceData& ShippedTables() {
 }
 
 fs::path FreshFolder(std::string_view name) {
-    const fs::path folder = fs::path(testing::TempDir()) / ("brimsel-cli-" + std::string(name));
+    // ctest runs every test in a process of its own, several at once.
+    const fs::path folder = fs::path(testing::TempDir()) /
+                            ("brimsel-cli-" + std::to_string(getpid()) + "-" + std::string(name));
     fs::remove_all(folder);
     fs::create_directories(folder);
     return folder;
@@ -116,6 +119,8 @@ ProcessResult RunProgram(const fs::path& executable, const std::vector<std::stri
     if (status != -1 && WIFEXITED(status)) result.Status = WEXITSTATUS(status);
     result.Out = ReadWhole(folder / "out");
     result.Err = ReadWhole(folder / "err");
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
     return result;
 }
 

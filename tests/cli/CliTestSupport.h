@@ -16,7 +16,8 @@ const ToleranceData& ShippedTables();
 std::filesystem::path ShippedDataFolder();
 std::filesystem::path QueryExecutable();
 
-// A fresh empty folder below the test's temporary folder.
+// A fresh empty folder below the test's temporary folder, its name unique to
+// the process.
 std::filesystem::path FreshFolder(std::string_view name);
 
 // Splits CSV text into rows of fields, undoing the quoting. Expects "\n" line ends.

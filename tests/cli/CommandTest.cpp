@@ -260,9 +260,10 @@ TEST(Executable, MissingOrDamagedDataFile) {
         const char* name;
         const std::string* data;
     };
+    std::vector<fs::path> folders;
     for (const Row& row : {Row{"missing", nullptr}, Row{"mark", &wrongMark}, Row{"cut", &cut}}) {
         SCOPED_TRACE(row.name);
-        const fs::path folder = ProgramWithData(row.name, row.data);
+        const fs::path folder = folders.emplace_back(ProgramWithData(row.name, row.data));
         const ProcessResult run = RunProgram(folder / "brimsel-query", {"100", "H7"});
         EXPECT_EQ(run.Status, 2);
         EXPECT_EQ(run.Out, "");
@@ -277,6 +278,8 @@ TEST(Executable, MissingOrDamagedDataFile) {
     const ProcessResult run = RunProgram(folder / "brimsel-query", {"--lang", "en", "100", "g6"});
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, "100  g6  es=-0.012  ei=-0.034\n");
+    for (const fs::path& used : folders) fs::remove_all(used);
+    fs::remove_all(folder);
 }
 
 }  // namespace
