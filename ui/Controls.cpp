@@ -188,7 +188,10 @@ void DrawingSurface::Draw(const std::vector<DiagramCommand>& commands) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setFont(font());
+    // The colours stay exact only without smoothing, for text as for lines.
+    QFont text = font();
+    text.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(text);
     for (const DiagramCommand& c : commands) {
         const QColor pen = colours::InkColour(c.Pen, palette());
         const QPoint a = PxPoint(c.X1, c.Y1);

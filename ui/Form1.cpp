@@ -464,6 +464,8 @@ void Form1::TeK_Change() {
     zone = AsciiUpper(Query.HoleLetter + Query.HoleGrade);
     const QString text = FromUtf8(zone);
     WriteText(*TeK, text);
+    // A text that needs two passes ("**F8") was finished by the nested ones.
+    if (TeK->text() != text) return;
     TeK->setCursorPosition(static_cast<int>(text.size()));
     LabelSC[0]->SetText(text);
     if (zone != LastHoleZone) {
@@ -487,6 +489,8 @@ void Form1::TeZ_Change() {
     zone = AsciiLower(Query.ShaftLetter + Query.ShaftGrade);
     const QString text = FromUtf8(zone);
     WriteText(*TeZ, text);
+    // A text that needs two passes ("**F8") was finished by the nested ones.
+    if (TeZ->text() != text) return;
     TeZ->setCursorPosition(static_cast<int>(text.size()));
     LabelXC[0]->SetText(text);
     if (zone != LastShaftZone) {
