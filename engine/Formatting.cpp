@@ -47,17 +47,23 @@ std::string RoundDecimalText(std::string_view magnitude, int decimals) {
 
 std::string FormatDeviation(float value, int decimals) {
     if (value == 0.0f) return " " + SingleText(0.0f);
+    return FormatDeviationText(SingleText(value), decimals);
+}
+
+std::string FormatDeviationText(std::string_view plain, int decimals) {
+    if (plain == "0") return " 0";
     if (decimals < 0) decimals = 0;
-    const std::string plain = SingleText(value);
     const bool negative = plain.front() == '-';
-    const std::string magnitude =
-        RoundDecimalText(std::string_view(plain).substr(negative ? 1 : 0), decimals);
+    const std::string magnitude = RoundDecimalText(plain.substr(negative ? 1 : 0), decimals);
     return (negative ? "-" : "+") + magnitude;
 }
 
 int DecimalsForPair(float first, float second) {
-    return CountDecimals(SingleText(first)) <= 3 && CountDecimals(SingleText(second)) <= 3 ? 3
-                                                                                          : 4;
+    return DecimalsForPairTexts(SingleText(first), SingleText(second));
+}
+
+int DecimalsForPairTexts(std::string_view first, std::string_view second) {
+    return CountDecimals(first) <= 3 && CountDecimals(second) <= 3 ? 3 : 4;
 }
 
 }  // namespace brimsel

@@ -1,8 +1,9 @@
 #include "engine/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace brimsel {
 
@@ -10,32 +11,40 @@ std::string SingleText(float value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     if (value == 0.0f) return "0";
-    // Seven significant digits in scientific form, then laid out plainly.
+    // Seven significant digits in scientific form ("d.dddddde±x", rounded as
+    // printf's %.6e does), then laid out plainly. to_chars instead of printf:
+    // every deviation caption passes here, several times per query.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
-    std::string_view s(buf);
+    const auto written = std::to_chars(buf, buf + sizeof buf, static_cast<double>(value),
+                                       std::chars_format::scientific, 6);
+    const std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
     const bool negative = s.front() == '-';
-    if (negative) s.remove_prefix(1);
-    std::string digits;
-    digits += s[0];
-    const auto e = s.find('e');
-    for (std::size_t i = 2; i < e; ++i) digits += s[i];
-    const int exponent = std::atoi(std::string(s.substr(e + 1)).c_str());
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const std::size_t lead = negative ? 1 : 0;
+    char digits[8];
+    std::size_t count = 0;
+    digits[count++] = s[lead];
+    const std::size_t e = s.find('e');
+    for (std::size_t i = lead + 2; i < e; ++i) digits[count++] = s[i];
+    int exponent = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exponent);
+    while (count > 1 && digits[count - 1] == '0') --count;
 
-    std::string out = negative ? "-" : "";
+    std::string out;
+    out.reserve(16);
+    if (negative) out += '-';
     const int pointAt = exponent + 1;  // digits before the decimal point
     if (pointAt <= 0) {
         out += "0.";
         out.append(static_cast<std::size_t>(-pointAt), '0');
-        out += digits;
-    } else if (static_cast<std::size_t>(pointAt) >= digits.size()) {
-        out += digits;
-        out.append(static_cast<std::size_t>(pointAt) - digits.size(), '0');
+        out.append(digits, count);
+    } else if (static_cast<std::size_t>(pointAt) >= count) {
+        out.append(digits, count);
+        out.append(static_cast<std::size_t>(pointAt) - count, '0');
     } else {
-        out += digits.substr(0, static_cast<std::size_t>(pointAt));
+        const auto whole = static_cast<std::size_t>(pointAt);
+        out.append(digits, whole);
         out += '.';
-        out += digits.substr(static_cast<std::size_t>(pointAt));
+        out.append(digits + whole, count - whole);
     }
     return out;
 }
@@ -60,6 +69,15 @@ double ReadLeadingNumber(std::string_view text) {
         }
     }
     if (!anyDigit) return 0.0;
+    // Grade texts are short whole numbers; those are exact in a double and
+    // need no strtod, which costs more than the rest of a lookup.
+    const bool negative = number.front() == '-';
+    const std::size_t first = number.front() == '+' || negative ? 1 : 0;
+    if (!point && number.size() - first <= 15) {
+        double whole = 0.0;
+        for (std::size_t d = first; d < number.size(); ++d) whole = whole * 10.0 + (number[d] - '0');
+        return negative ? -whole : whole;
+    }
     return std::strtod(number.c_str(), nullptr);
 }
 
