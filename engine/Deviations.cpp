@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -48,7 +49,7 @@ bool IsPlainInteger(float value) {
 // then matches exactly when it equals one of those. Codes that are not plain
 // integers go through the text rule.
 class LetterMatcher {
-public:
+  public:
     explicit LetterMatcher(std::string_view letters) : letters_(letters) {
         if (letters.empty() || letters.size() > 4) return;
         std::array<int, 4> pairs{};
@@ -73,16 +74,14 @@ public:
     }
 
     bool Matches(float code) const {
-        if (IsPlainInteger(code)) {
-            for (int i = 0; i < count_; ++i) {
-                if (code == candidates_[i]) return true;
-            }
-            return false;
+        for (int i = 0; i < count_; ++i) {
+            if (code == candidates_[i]) return true;
         }
+        if (IsPlainInteger(code)) return false;
         return DecodeLetterCode(code) == letters_;
     }
 
-private:
+  private:
     void AddCandidate(double value) {
         if (value < static_cast<double>(kPlainIntegerLimit)) {
             candidates_[count_++] = static_cast<float>(value);
@@ -100,7 +99,7 @@ bool HasAllElements(const Table& t) {
                static_cast<std::size_t>(t.Rows) * static_cast<std::size_t>(t.Columns);
 }
 
-struct Member {
+struct MemberRules {
     std::int16_t zoneCode;
     std::int16_t outsideCode;
     std::int16_t smallSizeCode;
@@ -110,10 +109,20 @@ struct Member {
     bool hole;
 };
 
-constexpr Member kHole{error_code::kHoleZone, error_code::kHoleOutside,
-                       error_code::kHoleSmallSize, "JS", "H", 0, true};
-constexpr Member kShaft{error_code::kShaftZone, error_code::kShaftOutside,
-                        error_code::kShaftSmallSize, "js", "h", kHoleKeyRows, false};
+constexpr MemberRules kHole{error_code::kHoleZone,
+                            error_code::kHoleOutside,
+                            error_code::kHoleSmallSize,
+                            "JS",
+                            "H",
+                            0,
+                            true};
+constexpr MemberRules kShaft{error_code::kShaftZone,
+                             error_code::kShaftOutside,
+                             error_code::kShaftSmallSize,
+                             "js",
+                             "h",
+                             kHoleKeyRows,
+                             false};
 
 bool IsDeltaMarked(float cell) {
     // A whole number's text has no point; only fractional cells need the text.
@@ -131,7 +140,7 @@ ZoneDeviations Fail(ZoneDeviations result, std::int16_t code) {
 }
 
 ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
-                            const Member& member) {
+                            const MemberRules& member) {
     ZoneDeviations result;
 
     const ToleranceLookup lookup =
@@ -140,8 +149,10 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     result.Grade = lookup.Grade;
     if (lookup.Failed) return Fail(std::move(result), member.zoneCode);
 
-    // The lookup only succeeds for grade indexes 1..20, so this is -1..18.
-    const auto g = static_cast<std::int16_t>(std::lround(ReadLeadingNumber(lookup.Grade)));
+    // The lookup only succeeds for grade indexes 1..20, and then writes the
+    // grade number as plain integer text: -1..18.
+    std::int16_t g = 0;
+    std::from_chars(lookup.Grade.data(), lookup.Grade.data() + lookup.Grade.size(), g);
     const float it = lookup.Tolerance;
     const float delta = lookup.Delta;
 
@@ -232,9 +243,12 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 
     result.Upper = static_cast<float>(upper);
     result.Lower = static_cast<float>(lower);
-    const int decimals = DecimalsForPair(result.Upper, result.Lower);
-    result.UpperText = FormatDeviation(result.Upper, decimals);
-    result.LowerText = FormatDeviation(result.Lower, decimals);
+    // DecimalsForPair and FormatDeviation, with each value written once.
+    const std::string upperPlain = SingleText(result.Upper);
+    const std::string lowerPlain = SingleText(result.Lower);
+    const int decimals = DecimalsForPairTexts(upperPlain, lowerPlain);
+    result.UpperText = FormatDeviationText(upperPlain, decimals);
+    result.LowerText = FormatDeviationText(lowerPlain, decimals);
     result.ErrorCode = error_code::kNone;
     return result;
 }
