@@ -184,7 +184,7 @@ TEST_F(ProgramTest, DamagedFileEndsTheProgramWithAFailureStatus) {
     wrongMark[wrongMark.size() - 2] = 1;
     WriteFile(DataFile(), wrongMark);
     process.start();
-    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_EQ(Log(), "exclamation\nBrimsel\n" + kDamagedMessage + "\n");
@@ -192,7 +192,7 @@ TEST_F(ProgramTest, DamagedFileEndsTheProgramWithAFailureStatus) {
 
 TEST_F(ProgramTest, MissingFileEndsTheProgramAndIsNotCreated) {
     process.start();
-    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_TRUE(process.waitForFinished(60000)) << process.errorString().toStdString();
     EXPECT_NE(process.exitCode(), 0);
     EXPECT_EQ(Log(), "exclamation\nBrimsel\n" + kDamagedMessage + "\n");
     EXPECT_FALSE(std::filesystem::exists(DataFile()));
@@ -201,8 +201,10 @@ TEST_F(ProgramTest, MissingFileEndsTheProgramAndIsNotCreated) {
 TEST_F(ProgramTest, GoodFileKeepsTheWindowOpen) {
     WriteFile(DataFile(), GoodFileBytes());
     process.start();
-    ASSERT_TRUE(process.waitForStarted(10000));
-    EXPECT_FALSE(process.waitForFinished(3000)) << "the program ended by itself: " << Log();
+    ASSERT_TRUE(process.waitForStarted(10000)) << process.errorString().toStdString();
+    EXPECT_FALSE(process.waitForFinished(3000))
+        << "the program ended by itself with status " << process.exitCode() << ": " << Log()
+        << process.readAllStandardError().toStdString();
     EXPECT_EQ(Log(), "");
 }
 
