@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once as shipped, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then builds the Debian
+# package and runs each fuzz target briefly (scripts/fuzz.sh SECONDS for longer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -18,5 +19,12 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}" \
 UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Debian package"
+rm -f build/brimsel_*.deb
+(cd build && cpack -G DEB >/dev/null && dpkg-deb -f brimsel_*.deb Package Version Depends)
+
+echo "== Fuzz targets (clang, libFuzzer, sanitizers), a short run each"
+scripts/fuzz.sh "${BRIMSEL_FUZZ_SECONDS:-12}"
 
 echo "All tests passed."

@@ -1,0 +1,95 @@
+// Any text as the standard input of brimsel-query --batch, through the
+// library's batch entry on the shipped tables. Beyond not crashing: the
+// output is CSV of the header's 12 columns, the result is true exactly when
+// every row's code is 0, and every computed caption reads back as its value.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "datafile/StandardTables.h"
+#include "engine/Formatting.h"
+#include "engine/NumberText.h"
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "batch fuzz: %s\n", what.c_str());
+    __builtin_trap();
+}
+
+// RFC 4180 rows; a malformed quote fails the run.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        std::string& field = rows.back().back();
+        if (quoted) {
+            if (c != '"') {
+                field += c;
+            } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else {
+                quoted = false;
+            }
+        } else if (c == '"' && field.empty()) {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\n') {
+            rows.emplace_back(1);
+        } else if (c == '"') {
+            Fail("a quote inside an unquoted field");
+        } else {
+            field += c;
+        }
+    }
+    if (quoted) Fail("a quoted field without its end");
+    if (rows.back().size() != 1 || !rows.back().front().empty()) Fail("output does not end in a line end");
+    rows.pop_back();
+    return rows;
+}
+
+void CheckReadsBack(const std::string& caption, const std::string& value) {
+    const double shown = brimsel::ReadLeadingNumber(caption);
+    const double stored = std::strtod(value.c_str(), nullptr);
+    const double halfUnit = 0.5 * std::pow(10.0, -brimsel::CountDecimals(caption));
+    if (std::fabs(shown - stored) > halfUnit + 1e-7)
+        Fail("caption \"" + caption + "\" does not read back as " + value);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const brimsel::ToleranceData tables = brimsel::BuildStandardTables();
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    std::ostringstream out;
+    const std::int16_t language = size % 2 == 0 ? brimsel::kChinese : brimsel::kEnglish;
+    const bool allComputed = brimsel::RunBatch(tables, in, out, language);
+
+    const std::string text = out.str();
+    if (!text.starts_with(brimsel::kCsvHeader)) Fail("no header");
+    const auto rows = ParseCsv(text);
+    bool everyCodeZero = true;
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const std::vector<std::string>& row = rows[r];
+        if (row.size() != 12) Fail("row " + std::to_string(r) + " has " + std::to_string(row.size()) + " fields");
+        const bool computed = row[6] == "0";
+        everyCodeZero = everyCodeZero && computed;
+        if (!computed) continue;
+        // Zone rows carry their captions; a fit row its limits' texts instead.
+        const bool fit = row[4].empty();
+        CheckReadsBack(row[fit ? 7 : 4], row[2]);
+        CheckReadsBack(row[fit ? 8 : 5], row[3]);
+    }
+    if (allComputed != everyCodeZero) Fail("the result disagrees with the rows' codes");
+    return 0;
+}

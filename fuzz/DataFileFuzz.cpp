@@ -1,0 +1,82 @@
+// Any bytes as Quorbel.dat: the reader accepts or rejects them without
+// reading or allocating past them, and tables it accepts are safe to index
+// for every hole and shaft computation.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "engine/DataFile.h"
+#include "engine/Deviations.h"
+
+namespace {
+
+constexpr std::array<std::string_view, 28> kHoleLetters = {
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J", "K",
+    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC"};
+constexpr std::array<std::string_view, 28> kShaftLetters = {
+    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j", "k",
+    "m", "n", "p", "r", "s", "t", "u", "v", "x", "y", "z", "za", "zb", "zc"};
+// The grade texts the window can hand over, and a few it never should.
+constexpr std::array<std::string_view, 25> kGrades = {
+    "01", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
+    "12", "13", "14", "15", "16", "17", "18", "-1", "19", "", "99999", "-2"};
+constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,  1.0f,   3.0f,    3.5f,    18.0f,
+                                          100.0f, 500.0f, 500.5f, 3150.0f, 3150.5f, -1.0f};
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "data file fuzz: %s\n", what);
+    __builtin_trap();
+}
+
+bool Consistent(const brimsel::Table& t) {
+    return t.Columns >= 0 && t.Rows >= 0 &&
+           t.Elements.size() == static_cast<std::size_t>(t.Columns) * static_cast<std::size_t>(t.Rows);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const brimsel::DataFileResult result = brimsel::DecodeToleranceFile(bytes);
+    if (!result.Ok()) {
+        if (result.Problem.empty()) Fail("rejected without a reason");
+        return 0;
+    }
+    const brimsel::ToleranceData& tables = *result.Data;
+    for (const brimsel::Table* t :
+         {&tables.DeviationKeys, &tables.StandardTolerances, &tables.FundamentalDeviations}) {
+        if (!Consistent(*t)) Fail("a table's element count differs from columns x rows");
+    }
+    const std::size_t elements = tables.DeviationKeys.Elements.size() +
+                                 tables.StandardTolerances.Elements.size() +
+                                 tables.FundamentalDeviations.Elements.size();
+    if (elements * sizeof(float) > size) Fail("more elements than the file holds");
+
+    // The zones asked for depend on the file, so that different accepted files
+    // meet different queries; every run also asks the start-up fit.
+    std::uint32_t h = 2166136261u;
+    for (const unsigned char c : bytes) h = (h ^ c) * 16777619u;
+    auto next = [&h] {
+        h = h * 1664525u + 1013904223u;
+        return h >> 8;
+    };
+    for (int i = 0; i < 32; ++i) {
+        const bool hole = i == 0 || (i > 1 && (next() & 1) != 0);
+        const std::size_t letter = i < 2 ? 10 : next() % kHoleLetters.size();
+        const std::string_view grade = i == 0 ? "7" : i == 1 ? "6" : kGrades[next() % kGrades.size()];
+        const float basicSize = i < 2 ? 100.0f : kSizes[next() % kSizes.size()];
+        const bool custom = (next() & 1) != 0;
+        const std::string zone =
+            std::string(hole ? kHoleLetters[letter] : kShaftLetters[letter]) + std::string(grade);
+        const brimsel::ZoneQuery query{hole ? kHoleLetters[letter] : kShaftLetters[letter], grade,
+                                       basicSize, custom, hole ? std::string_view(zone) : ""};
+        const brimsel::ZoneDeviations r = hole ? brimsel::EvaluateHoleZone(tables, query)
+                                               : brimsel::EvaluateShaftZone(tables, query);
+        if (r.Ok() && (r.UpperText.empty() || r.LowerText.empty()))
+            Fail("a computed zone without captions");
+    }
+    return 0;
+}

@@ -1,0 +1,255 @@
+// Random sequences of user actions on a fresh window, offscreen, through the
+// real controls and handlers: keys and pasted texts into the size box and the
+// zone boxes, focus, basis and fit-kind clicks, list picks. Only what a person
+// could reach is acted on (visible and enabled). After every action the
+// window must show consistent numbers:
+//  - every deviation caption is " - - -" or reads back as its stored value
+//    within half a unit of its last decimal;
+//  - while both status flags are true and the diagram shows, the limits of fit
+//    equal the differences of the shown deviations, within their rounding;
+//  - the diagram shows exactly when no error is shown.
+//
+// Input, one action after another:
+//   '1' 'k' 'z' then a byte   a key into Text1, TeK or TeZ: printable bytes type
+//                             themselves, 0x80-0x89 the full-width digits, others
+//                             Latin-1; control bytes are editing keys (see Key)
+//   'P' / 'p' box text '\n'   paste the text over the whole text / at the caret
+//   'f' box                   the box gets the focus
+//   'J' / 'F' digit           click OptionJZ / OptionPH (digit mod 3)
+//   'H' / 'S' byte            pick an entry of ComboKong / ComboZhou (byte mod count)
+// where box is '1', 'k' or 'z'. Other bytes are skipped.
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QStyleFactory>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "datafile/StandardTables.h"
+#include "engine/Formatting.h"
+#include "engine/NumberText.h"
+#include "ui/Form1.h"
+#include "ui/MessageBox.h"
+#include "ui/strings/StringTable.h"
+
+namespace {
+
+using brimsel::ui::Form1;
+using brimsel::ui::TextBox;
+
+const brimsel::ToleranceData* gTables = nullptr;
+std::string gTrace;  // the actions of the current input, for the report
+
+[[noreturn]] void Fail(const Form1& form, const std::string& what) {
+    auto t = [](const QString& s) { return "\"" + s.toStdString() + "\""; };
+    std::fprintf(stderr,
+                 "window fuzz: %s\n  after: %s\n  Text1 %s TeK %s TeZ %s basis %d kind %d\n"
+                 "  hole %s %s  shaft %s %s  limits %s %s\n  HoleOk %d ShaftOk %d ErrorCode %d "
+                 "diagram %s message %s\n",
+                 what.c_str(), gTrace.c_str(), t(form.Text1->text()).c_str(),
+                 t(form.TeK->text()).c_str(), t(form.TeZ->text()).c_str(), form.Query.BasisIndex,
+                 form.Query.FitKindIndex, t(form.LabelSC[1]->text()).c_str(),
+                 t(form.LabelSC[2]->text()).c_str(), t(form.LabelXC[1]->text()).c_str(),
+                 t(form.LabelXC[2]->text()).c_str(), t(form.Label3[0]->text()).c_str(),
+                 t(form.Label3[1]->text()).c_str(), form.Query.HoleOk, form.Query.ShaftOk,
+                 form.Query.ErrorCode, form.Picture1->isHidden() ? "hidden" : "shown",
+                 t(form.Label5->text()).c_str());
+    std::abort();
+}
+
+bool Blank(const QString& caption) { return caption == QStringLiteral(" - - -"); }
+
+double HalfUnit(const std::string& text) {
+    return 0.5 * std::pow(10.0, -brimsel::CountDecimals(text));
+}
+
+void CheckCaption(const Form1& form, const QString& caption, float stored, const char* name) {
+    if (Blank(caption)) return;
+    const std::string text = caption.toStdString();
+    if (text.empty() || std::fabs(brimsel::ReadLeadingNumber(text) - stored) > HalfUnit(text) + 1e-7)
+        Fail(form, std::string(name) + " \"" + text + "\" is not the stored " +
+                       std::to_string(stored));
+}
+
+void CheckLimit(const Form1& form, const QString& limit, const QString& hole, const QString& shaft,
+                const char* name) {
+    const std::string l = limit.toStdString(), h = hole.toStdString(), s = shaft.toStdString();
+    const double difference = brimsel::ReadLeadingNumber(h) - brimsel::ReadLeadingNumber(s);
+    const double slack = HalfUnit(l) + HalfUnit(h) + HalfUnit(s) + 1e-7;
+    if (l.empty() || std::fabs(brimsel::ReadLeadingNumber(l) - difference) > slack)
+        Fail(form, std::string(name) + " \"" + l + "\" is not \"" + h + "\" - \"" + s + "\"");
+}
+
+void CheckInvariants(const Form1& form) {
+    const auto& q = form.Query;
+    CheckCaption(form, form.LabelSC[1]->text(), q.HoleUpperDev, "ES");
+    CheckCaption(form, form.LabelSC[2]->text(), q.HoleLowerDev, "EI");
+    CheckCaption(form, form.LabelXC[1]->text(), q.ShaftUpperDev, "es");
+    CheckCaption(form, form.LabelXC[2]->text(), q.ShaftLowerDev, "ei");
+
+    const bool diagram = !form.Picture1->isHidden();
+    const bool errorShown =
+        !q.HoleOk || !q.ShaftOk || q.ErrorCode == brimsel::error_code::kBasicSize;
+    if (diagram == errorShown) Fail(form, diagram ? "diagram shown over an error" : "no diagram, no error");
+    if (!diagram && form.Label5->text().isEmpty()) Fail(form, "the error has no message");
+
+    const QString es = form.LabelSC[1]->text(), ei = form.LabelSC[2]->text();
+    const QString shaftEs = form.LabelXC[1]->text(), shaftEi = form.LabelXC[2]->text();
+    if (q.HoleOk && q.ShaftOk && diagram && !Blank(es) && !Blank(ei) && !Blank(shaftEs) &&
+        !Blank(shaftEi)) {
+        CheckLimit(form, form.Label3[0]->text(), es, shaftEi, "Xmax");
+        CheckLimit(form, form.Label3[1]->text(), ei, shaftEs, "Xmin");
+    }
+}
+
+bool Reachable(const Form1& form, const QWidget* control) {
+    return control->isVisibleTo(&form) && control->isEnabled();
+}
+
+TextBox* Box(Form1& form, unsigned char which) {
+    switch (which) {
+        case '1': return form.Text1;
+        case 'k': return form.TeK;
+        case 'z': return form.TeZ;
+        default: return nullptr;
+    }
+}
+
+void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+// Control bytes stand for the editing keys.
+bool Key(QWidget* box, unsigned char c) {
+    struct Editing {
+        unsigned char Byte;
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+    };
+    static const Editing kEditing[] = {
+        {0x08, Qt::Key_Backspace, Qt::NoModifier}, {0x7f, Qt::Key_Delete, Qt::NoModifier},
+        {0x01, Qt::Key_Home, Qt::NoModifier},      {0x05, Qt::Key_End, Qt::NoModifier},
+        {0x02, Qt::Key_Left, Qt::NoModifier},      {0x06, Qt::Key_Right, Qt::NoModifier},
+        {0x0e, Qt::Key_Left, Qt::ShiftModifier},   {0x10, Qt::Key_Right, Qt::ShiftModifier},
+        {0x13, Qt::Key_A, Qt::ControlModifier},    {0x1a, Qt::Key_Z, Qt::ControlModifier},
+        {0x19, Qt::Key_Y, Qt::ControlModifier},    {0x18, Qt::Key_X, Qt::ControlModifier},
+        {0x16, Qt::Key_V, Qt::ControlModifier},    {0x03, Qt::Key_C, Qt::ControlModifier},
+    };
+    for (const Editing& e : kEditing) {
+        if (e.Byte != c) continue;
+        SendKey(box, e.Key, e.Modifiers, e.Key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
+        return true;
+    }
+    if (c < 0x20) return false;
+    QChar typed = c >= 0x80 && c <= 0x89 ? QChar(char16_t(0xFF10 + c - 0x80)) : QChar(char16_t(c));
+    const int key = c < 0x80 ? QChar(char16_t(c)).toUpper().unicode() : int(Qt::Key_unknown);
+    SendKey(box, key, Qt::NoModifier, QString(typed));
+    return true;
+}
+
+void Paste(QWidget* box, const QString& text, bool whole) {
+    QGuiApplication::clipboard()->setText(text);
+    if (whole) SendKey(box, Qt::Key_A, Qt::ControlModifier, QString());
+    SendKey(box, Qt::Key_V, Qt::ControlModifier, QString());
+}
+
+void Pick(brimsel::ui::ListBox* list, unsigned char c) {
+    const int index = c % list->count();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "brimsel-window-fuzz";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: at exit Qt's own globals may already be gone.
+    new QApplication(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    static const brimsel::ToleranceData tables = brimsel::BuildStandardTables();
+    gTables = &tables;
+    // The about box is the only message a person can raise here; none may open.
+    brimsel::ui::SetMessagePresenter([](QWidget*, const brimsel::ui::MessageRequest&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto form = std::make_unique<Form1>();
+    form->ReadToleranceData = [] { return brimsel::DataFileResult{*gTables, {}}; };
+    if (!form->Form1_Load()) std::abort();
+    gTrace = "start-up";
+    CheckInvariants(*form);
+
+    std::size_t at = 0;
+    auto next = [&](unsigned char& c) {
+        if (at >= size) return false;
+        c = data[at++];
+        return true;
+    };
+    unsigned char op = 0, arg = 0;
+    while (next(op)) {
+        if (std::string_view("1kzfPpJFHS").find(static_cast<char>(op)) == std::string_view::npos)
+            continue;
+        bool acted = false;
+        gTrace += std::string(" | ") + static_cast<char>(op);
+        if (op == '1' || op == 'k' || op == 'z' || op == 'f' || op == 'P' || op == 'p') {
+            unsigned char which = op;
+            if ((op == 'f' || op == 'P' || op == 'p') && !next(which)) break;
+            TextBox* box = Box(*form, which);
+            std::string text;
+            if (op == 'P' || op == 'p') {
+                unsigned char c = 0;
+                while (next(c) && c != '\n') text += static_cast<char>(c);
+                gTrace += std::string(1, static_cast<char>(which)) + " \"" + text + "\"";
+            }
+            if (box == nullptr || !Reachable(*form, box)) continue;
+            if (op == 'f') {
+                QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+                QCoreApplication::sendEvent(box, &focus);
+                acted = true;
+            } else if (op == 'P' || op == 'p') {
+                Paste(box, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                      op == 'P');
+                acted = true;
+            } else if (next(arg)) {
+                char shown[8];
+                std::snprintf(shown, sizeof shown, " %02x", arg);
+                gTrace += shown;
+                acted = Key(box, arg);
+            }
+        } else if (op == 'J' || op == 'F') {
+            if (!next(arg)) break;
+            gTrace += static_cast<char>('0' + arg % 3);
+            auto& group = op == 'J' ? form->OptionJZ : form->OptionPH;
+            QAbstractButton* button = group[arg % 3];
+            if (!Reachable(*form, button)) continue;
+            button->click();
+            acted = true;
+        } else if (op == 'H' || op == 'S') {
+            if (!next(arg)) break;
+            brimsel::ui::ListBox* list = op == 'H' ? form->ComboKong : form->ComboZhou;
+            if (!Reachable(*form, list) || list->count() == 0) continue;
+            gTrace += " " + list->itemText(arg % list->count()).toStdString();
+            Pick(list, arg);
+            acted = true;
+        }
+        if (acted) CheckInvariants(*form);
+    }
+    // Without an event loop, objects Qt deletes later would pile up.
+    form.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return 0;
+}
