@@ -19,6 +19,8 @@ namespace brimsel::ui {
 namespace {
 
 constexpr std::int16_t kBackspace = 8;
+// Pixels kept free inside a container's right edge, clear of a frame's border.
+constexpr int kContainerInset = 3;
 
 // Refuses any edit by the user that would make the text longer than the
 // limit. Qt validates user edits only, so program writes keep their length.
@@ -141,11 +143,20 @@ Caption::Caption(QWidget* parent, bool autoSize) : QLabel(parent), autoSize_(aut
 void Caption::SetText(const QString& text) {
     setText(text);
     if (!autoSize_) return;
+    // The place the label had before its first text is its place in the layout.
+    if (!anchor_) anchor_ = geometry();
+    resize(sizeHint());
     // A right-aligned label ends where the layout has it, so that it still
     // reads as one phrase with whatever stands to its right.
-    const int right = x() + width();
-    resize(sizeHint());
-    if (alignment() & Qt::AlignRight) move(right - width(), y());
+    int left =
+        (alignment() & Qt::AlignRight) ? anchor_->x() + anchor_->width() - width() : anchor_->x();
+    // A text that would run out of its container (a long error message) is
+    // moved left just enough to be read whole.
+    if (const QWidget* container = parentWidget()) {
+        const int room = container->width() - kContainerInset;
+        if (left + width() > room) left = std::max(0, room - width());
+    }
+    move(left, anchor_->y());
 }
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent) {

@@ -21,6 +21,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "results/Diagram.h"
@@ -80,7 +81,8 @@ class OptionButton : public QRadioButton {
 };
 
 // Label. One that sizes itself to its text keeps its Top and its Left, or its
-// right edge when it is right-aligned.
+// right edge when it is right-aligned; it moves left only where its text would
+// otherwise run out of its container.
 class Caption : public QLabel {
     Q_OBJECT
   public:
@@ -91,6 +93,7 @@ class Caption : public QLabel {
 
   private:
     bool autoSize_;
+    std::optional<QRect> anchor_;
 };
 
 // A straight line between two points given in twips of its container.

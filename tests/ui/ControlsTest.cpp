@@ -288,6 +288,14 @@ TEST_F(ControlsTest, SelfSizingLabelsKeepTheirAnchor) {
     EXPECT_EQ(right.x() + right.width(), 140);
     EXPECT_GT(right.width(), 40);
 
+    // Only a text that would leave its container moves, and only so far.
+    Caption overflowing(&window, true);
+    overflowing.setGeometry(350, 100, 40, 15);
+    overflowing.SetText("a message wider than the room that is left");
+    EXPECT_EQ(overflowing.x() + overflowing.width(), window.width() - 3);
+    overflowing.SetText("short");
+    EXPECT_EQ(overflowing.x(), 350) << "a text that fits goes back to the layout's place";
+
     Caption fixed(&window, false);
     fixed.setGeometry(10, 80, 40, 15);
     fixed.SetText("a text much longer than the box");

@@ -200,6 +200,28 @@ TEST_F(DeviationDisplayTest, ErrorDisplayByCode) {
     }
 }
 
+TEST_F(DeviationDisplayTest, EveryMessageFitsInsideTheDiagramFrame) {
+    for (const std::int16_t code : {1, 21, 31}) {
+        Form1TestAccess::ShowError(*form, code);
+        const QRect message = form->Label5->geometry();
+        EXPECT_GE(message.left(), 0) << code;
+        EXPECT_LE(message.right(), form->FrameDT->width() - 1) << code;
+        EXPECT_EQ(message.width(), form->Label5->sizeHint().width()) << code;
+    }
+    // The short messages stay where the layout puts them.
+    Form1TestAccess::ShowError(*form, 21);
+    EXPECT_EQ(form->Label5->x(), 132);
+}
+
+TEST_F(DeviationDisplayTest, ZoneNamesKeepTheirLeftSoTheBarStartsAtOnePlace) {
+    SetOptionValue(*form->OptionJZ[2]);
+    WriteText(*form->TeK, "ZC18");
+    WriteText(*form->TeZ, "js5");
+    EXPECT_EQ(form->LabelSC[0]->x(), 60);
+    EXPECT_EQ(form->LabelXC[0]->x(), 58);
+    EXPECT_EQ(form->Line1->X1(), 840);
+}
+
 // Records the order in which watched widgets change their enabled state.
 class EnabledOrder : public QObject {
   public:
