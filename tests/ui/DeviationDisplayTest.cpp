@@ -201,7 +201,7 @@ TEST_F(DeviationDisplayTest, ErrorDisplayByCode) {
 }
 
 TEST_F(DeviationDisplayTest, EveryMessageFitsInsideTheDiagramFrame) {
-    for (const std::int16_t code : {1, 21, 31}) {
+    for (const std::int16_t code : {std::int16_t{1}, std::int16_t{21}, std::int16_t{31}}) {
         Form1TestAccess::ShowError(*form, code);
         const QRect message = form->Label5->geometry();
         EXPECT_GE(message.left(), 0) << code;
