@@ -43,11 +43,11 @@ bool IsPlainInteger(float value) {
     return value >= 0.0f && value < kPlainIntegerLimit && value == std::trunc(value);
 }
 
-// The key search decodes up to 58 codes per query. Instead of decoding each
-// one, the zone's letters are turned into the (at most two) whole numbers
-// whose decimal digits decode to them; a row whose code is a plain integer
-// then matches exactly when it equals one of those. Codes that are not plain
-// integers go through the text rule.
+// The key search compares the letters with dozens of codes per query. Instead
+// of decoding each code, the letters are turned into the (at most two) whole
+// numbers whose decimal digits decode to them; a row whose code is a plain
+// integer then matches exactly when it equals one of those. Other codes
+// (fractions, negative numbers, eight digits or more) go through the text rule.
 class LetterMatcher {
   public:
     explicit LetterMatcher(std::string_view letters) : letters_(letters) {

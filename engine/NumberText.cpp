@@ -30,7 +30,6 @@ std::string SingleText(float value) {
     while (count > 1 && digits[count - 1] == '0') --count;
 
     std::string out;
-    out.reserve(16);
     if (negative) out += '-';
     const int pointAt = exponent + 1;  // digits before the decimal point
     if (pointAt <= 0) {
