@@ -1,0 +1,64 @@
+// Preloaded into a Qt program by the start-up benchmark: writes monotonic
+// timestamps (ns) to the descriptor named by BRIMSEL_STARTUP_PROBE_FD when
+// the application object is constructed, when a top-level widget first gets
+// its show event, when its window is first exposed, and when the program is
+// next idle after that, its first frame painted; then ends the process at
+// once. The program itself is unchanged.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+int ProbeDescriptor() {
+    const char* fd = std::getenv("BRIMSEL_STARTUP_PROBE_FD");
+    return fd != nullptr ? std::atoi(fd) : -1;
+}
+
+void Stamp(const char* what) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    char line[64];
+    const int n = std::snprintf(line, sizeof line, "%s %lld\n", what,
+                                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    if (write(ProbeDescriptor(), line, static_cast<size_t>(n)) != n) _exit(3);
+}
+
+class FirstShow : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !shown_ && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            shown_ = true;
+            Stamp("show");
+        } else if (event->type() == QEvent::Expose && shown_ && !exposed_ && watched->isWindowType()) {
+            exposed_ = true;
+            Stamp("exposed");
+            // Runs once the exposure, and all the painting it causes, is done.
+            QTimer::singleShot(0, [] {
+                Stamp("painted");
+                _exit(0);
+            });
+        }
+        return false;
+    }
+
+  private:
+    bool shown_ = false;
+    bool exposed_ = false;
+};
+
+void InstallProbe() {
+    if (ProbeDescriptor() < 0) return;
+    Stamp("application");
+    QCoreApplication::instance()->installEventFilter(new FirstShow);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallProbe)
