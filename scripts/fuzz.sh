@@ -44,7 +44,7 @@ for t in "${targets[@]}"; do
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     if [ "$status" -ne 0 ]; then
         failed=1
-        grep -E "ERROR|fuzz:|SUMMARY|Test unit written" "$log" | head -20 || true
+        grep -E "ERROR|fuzz:|after:|SUMMARY|Test unit written" "$log" | head -20 || true
         summary+=("fuzz_$t: FAILED after ${runs:-?} executions (log $log)")
     else
         summary+=("fuzz_$t: ${runs} executions, $(ls "$corpus" | wc -l) inputs in the corpus, no failure")
