@@ -419,12 +419,25 @@ void Form1::OptionPH_Click(std::int16_t Index) {
 }
 
 void Form1::ComboKong_Click() {
-    WriteText(*TeK, ComboKong->currentText());
+    // An entry the box already holds changes no text, so the box's handling
+    // would not run: run it, so that a fit whose other zone has just changed
+    // is drawn anew (shaft basis: "h7" then "h8" both select "F8").
+    const QString entry = ComboKong->currentText();
+    if (TeK->text() == entry) {
+        TeK_Change();
+    } else {
+        WriteText(*TeK, entry);
+    }
     if (OptionJZ[0]->isChecked()) ListFitsForBaseHole();
 }
 
 void Form1::ComboZhou_Click() {
-    WriteText(*TeZ, ComboZhou->currentText());
+    const QString entry = ComboZhou->currentText();
+    if (TeZ->text() == entry) {
+        TeZ_Change();
+    } else {
+        WriteText(*TeZ, entry);
+    }
     if (OptionJZ[1]->isChecked()) ListFitsForBaseShaft();
 }
 
