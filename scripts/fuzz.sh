@@ -25,7 +25,8 @@ failed=0
 for t in "${targets[@]}"; do
     corpus="$build/corpus/$t"
     mkdir -p "$corpus"
-    options=(-max_total_time="$seconds" -print_final_stats=1 -timeout=10
+    # A fixed seed (BRIMSEL_FUZZ_SEED) makes a run repeatable; 0 lets libFuzzer choose.
+    options=(-max_total_time="$seconds" -seed="${BRIMSEL_FUZZ_SEED:-0}" -print_final_stats=1 -timeout=10
              -artifact_prefix="$build/crashes/$t-")
     asan="detect_leaks=1"
     case "$t" in
