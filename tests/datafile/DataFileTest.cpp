@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <limits>
-#include <random>
-#include <string>
-#include <vector>
+#include <map>
+#include <stdexcept>
 
+#include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/DataFile.h"
 
@@ -20,399 +19,311 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t kHeaderBytes = 18;
-
-std::size_t ElementCount(const ToleranceData& data) {
-    return data.DeviationKeys.Elements.size() + data.StandardTolerances.Elements.size() +
-           data.FundamentalDeviations.Elements.size();
-}
-
-void ExpectSameTable(const Table& actual, const Table& expected, const char* name) {
-    EXPECT_EQ(actual.Columns, expected.Columns) << name;
-    EXPECT_EQ(actual.Rows, expected.Rows) << name;
-    ASSERT_EQ(actual.Elements.size(), expected.Elements.size()) << name;
-    for (std::size_t i = 0; i < actual.Elements.size(); ++i) {
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(actual.Elements[i]),
-                  std::bit_cast<std::uint32_t>(expected.Elements[i]))
-            << name << " element " << i << ": " << actual.Elements[i] << " vs "
-            << expected.Elements[i];
-    }
-}
-
-void ExpectSameData(const ToleranceData& actual, const ToleranceData& expected) {
-    ExpectSameTable(actual.DeviationKeys, expected.DeviationKeys, "DeviationKeys");
-    ExpectSameTable(actual.StandardTolerances, expected.StandardTolerances, "StandardTolerances");
-    ExpectSameTable(actual.FundamentalDeviations, expected.FundamentalDeviations,
-                    "FundamentalDeviations");
-    EXPECT_EQ(actual.FormatMark, expected.FormatMark);
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// A fresh folder per test: the tests may run in parallel processes.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() /
-                ("brimsel-datafile-" + std::to_string(random()) + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-// Offsets of the three blocks and of the format mark in an encoded file.
-struct Layout {
-    std::size_t Block[3];
-    std::size_t Mark;
-};
-
-Layout LayoutOf(const ToleranceData& data) {
-    Layout layout{};
-    std::size_t at = 0;
-    const Table* tables[3] = {&data.DeviationKeys, &data.StandardTolerances,
-                              &data.FundamentalDeviations};
-    for (int i = 0; i < 3; ++i) {
-        layout.Block[i] = at;
-        at += kHeaderBytes + 4 * tables[i]->Elements.size();
-    }
-    layout.Mark = at;
-    return layout;
-}
-
-void PutU16(std::string& bytes, std::size_t at, std::uint16_t value) {
-    bytes[at] = static_cast<char>(value & 0xFF);
-    bytes[at + 1] = static_cast<char>(value >> 8);
-}
-
-void PutU32(std::string& bytes, std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xFF);
-}
-
-std::uint32_t GetU32(const std::string& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
-}
-
 const ToleranceData& Standard() {
     static const ToleranceData data = BuildStandardTables();
     return data;
 }
 
-TEST(DataFile, RoundTripKeepsEveryElement) {
-    const std::string bytes = EncodeToleranceFile(Standard());
-    const DataFileResult result = DecodeToleranceFile(bytes);
+template <typename Data>
+auto Tables(Data& d) {
+    return std::array{&d.DeviationKeys, &d.StandardTolerances, &d.FundamentalDeviations};
+}
+
+// Every count, every element's bits and the mark.
+std::vector<std::uint32_t> Bits(const ToleranceData& data) {
+    std::vector<std::uint32_t> bits;
+    for (const Table* t : Tables(data)) {
+        bits.push_back(static_cast<std::uint32_t>(t->Columns));
+        bits.push_back(static_cast<std::uint32_t>(t->Rows));
+        for (const float e : t->Elements) bits.push_back(std::bit_cast<std::uint32_t>(e));
+    }
+    bits.push_back(static_cast<std::uint16_t>(data.FormatMark));
+    return bits;
+}
+
+void ExpectRead(const DataFileResult& result, const ToleranceData& expected) {
     ASSERT_TRUE(result.Ok()) << result.Problem;
-    ExpectSameData(*result.Data, Standard());
+    EXPECT_TRUE(Bits(*result.Data) == Bits(expected)) << "the tables read differ";
 }
 
-TEST(DataFile, FileIsHeadersPlusFourBytesPerElement) {
-    EXPECT_EQ(EncodeToleranceFile(Standard()).size(), 56 + 4 * ElementCount(Standard()));
+bool Rejected(const DataFileResult& result) { return !result.Ok() && !result.Problem.empty(); }
+
+// Offset of a block (K, T, D) or of the mark (M) in the standard tables' file.
+std::size_t Offset(char block) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < 3 && block != "KTD"[i]; ++i)
+        at += 18 + 4 * Tables(Standard())[i]->Elements.size();
+    return at;
 }
 
-// The first index record of every block counts the columns, the second the rows.
-TEST(DataFile, IndexRecordsAreColumnsThenRows) {
-    const std::string bytes = EncodeToleranceFile(Standard());
-    const Layout layout = LayoutOf(Standard());
-    const Table* tables[3] = {&Standard().DeviationKeys, &Standard().StandardTolerances,
-                              &Standard().FundamentalDeviations};
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t at = layout.Block[i];
-        EXPECT_EQ(bytes[at], 2) << "block " << i;
-        EXPECT_EQ(bytes[at + 1], 0) << "block " << i;
-        EXPECT_EQ(GetU32(bytes, at + 2), static_cast<std::uint32_t>(tables[i]->Columns));
-        EXPECT_EQ(GetU32(bytes, at + 6), 0u);
-        EXPECT_EQ(GetU32(bytes, at + 10), static_cast<std::uint32_t>(tables[i]->Rows));
-        EXPECT_EQ(GetU32(bytes, at + 14), 0u);
+// The standard tables with the changes of a damage.tsv row, and their file with
+// its byte changes; `was` and `wrote` collect, in hex, the bytes overwritten and written.
+std::string Changed(const std::string& changes, ToleranceData& data, std::string& was,
+                    std::string& wrote) {
+    std::vector<std::string> inFile;
+    for (const std::string& change : test::Split(changes, ' ')) {
+        const std::string value = change.substr(change.find('=') + 1);
+        Table& table = *Tables(data)[std::string("KTD").find(change[0]) % 3];
+        int a = 0, b = 0;
+        if (change[1] == '+') {
+            inFile.push_back(change);
+        } else if (std::sscanf(change.c_str(), "%*c(%d,%d)", &a, &b) == 2) {
+            table(a, b) = std::strtof(value.c_str(), nullptr);
+        } else if (change[0] == 'M') {
+            data.FormatMark = static_cast<std::int16_t>(std::stoi(value));
+        } else if (std::sscanf(value.c_str(), "%dx%d", &a, &b) == 2) {
+            Table resized = Table::Sized(a, b);
+            for (std::int32_t row = 0; row < std::min(b, table.Rows); ++row)
+                for (std::int32_t column = 0; column < std::min(a, table.Columns); ++column)
+                    resized(column, row) = table(column, row);
+            table = resized;
+        } else {
+            ADD_FAILURE() << "unknown change " << change;
+        }
     }
-    // DeviationKeys(1, 0), the highest grade of the first row, is the second float.
-    EXPECT_EQ(std::bit_cast<float>(GetU32(bytes, kHeaderBytes + 4)),
-              Standard().DeviationKeys(1, 0));
-    EXPECT_EQ(bytes[layout.Mark], 2);
-    EXPECT_EQ(bytes[layout.Mark + 1], 0);
-}
-
-TEST(DataFile, BytesAfterTheMarkAreIgnored) {
-    for (const std::string& tail :
-         {std::string(1, '\0'), std::string(1000, '\xFF'), std::string("x")}) {
-        const DataFileResult result = DecodeToleranceFile(EncodeToleranceFile(Standard()) + tail);
-        ASSERT_TRUE(result.Ok()) << result.Problem;
-        ExpectSameData(*result.Data, Standard());
+    std::string bytes = EncodeToleranceFile(data);
+    for (const std::string& change : inFile) {
+        std::size_t at = Offset(change[0]) + std::stoul(change.substr(2));
+        for (std::size_t i = change.find('=') + 1; i + 1 < change.size(); i += 2, ++at) {
+            bytes.resize(std::max(bytes.size(), at + 1));
+            const auto old = static_cast<unsigned char>(bytes[at]);
+            was += {"0123456789ABCDEF"[old >> 4], "0123456789ABCDEF"[old & 15]};
+            wrote += change.substr(i, 2);
+            bytes[at] = static_cast<char>(std::stoi(change.substr(i, 2), nullptr, 16));
+        }
     }
+    return bytes;
 }
 
-TEST(DataFile, EveryShorterFileIsRejected) {
-    const std::string bytes = EncodeToleranceFile(Standard());
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        const DataFileResult result =
-            DecodeToleranceFile(std::string_view(bytes).substr(0, length));
-        ASSERT_FALSE(result.Ok()) << "accepted a file cut to " << length << " bytes";
-        ASSERT_FALSE(result.Problem.empty()) << length;
-    }
-}
-
-struct ByteDamage {
-    const char* What;
-    std::function<void(std::string&, const Layout&)> Apply;
-};
-
-TEST(DataFile, DamagedHeadersAreRejected) {
-    // clang-format off
-    const std::vector<ByteDamage> damages = {
-        {"index count 1", [](std::string& b, const Layout& l) { PutU16(b, l.Block[0], 1); }},
-        {"index count 3", [](std::string& b, const Layout& l) { PutU16(b, l.Block[1], 3); }},
-        {"index count -1", [](std::string& b, const Layout& l) { PutU16(b, l.Block[2], 0xFFFF); }},
-        {"columns lower bound 1", [](std::string& b, const Layout& l) { PutU32(b, l.Block[0] + 6, 1); }},
-        {"rows lower bound -1",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[0] + 14, 0xFFFFFFFF); }},
-        {"tolerances lower bound 1", [](std::string& b, const Layout& l) { PutU32(b, l.Block[1] + 6, 1); }},
-        {"tolerances rows lower bound 1",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[1] + 14, 1); }},
-        {"deviations lower bound 1", [](std::string& b, const Layout& l) { PutU32(b, l.Block[2] + 6, 1); }},
-        {"deviations rows lower bound 1",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[2] + 14, 1); }},
-        {"one key row more", [](std::string& b, const Layout& l) { PutU32(b, l.Block[0] + 10, 91); }},
-        {"one key row less", [](std::string& b, const Layout& l) { PutU32(b, l.Block[0] + 10, 89); }},
-        {"one deviation row more",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[2] + 10, 42); }},
-        {"one deviation column less",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[2] + 2, 75); }},
-        {"largest column count",
-         [](std::string& b, const Layout& l) { PutU32(b, l.Block[2] + 2, 0xFFFFFFFF); }},
-        {"largest counts",
-         [](std::string& b, const Layout& l) {
-             PutU32(b, l.Block[0] + 2, 0xFFFFFFFF);
-             PutU32(b, l.Block[0] + 10, 0xFFFFFFFF);
-         }},
-        {"counts whose 32-bit product is 0",
-         [](std::string& b, const Layout& l) {
-             PutU32(b, l.Block[2] + 2, 0x10000);
-             PutU32(b, l.Block[2] + 10, 0x10000);
-         }},
-        {"counts whose 32-bit product is small",
-         [](std::string& b, const Layout& l) {
-             PutU32(b, l.Block[1] + 2, 0x80000001);
-             PutU32(b, l.Block[1] + 10, 2);
-         }},
-        {"format mark 1", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 1); }},
-        {"format mark 0", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 0); }},
-        {"format mark 3", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 3); }},
-        {"format mark 0x0202", [](std::string& b, const Layout& l) { PutU16(b, l.Mark, 0x0202); }},
-    };
-    // clang-format on
-    const Layout layout = LayoutOf(Standard());
-    for (const ByteDamage& damage : damages) {
-        std::string bytes = EncodeToleranceFile(Standard());
-        damage.Apply(bytes, layout);
-        const DataFileResult result = DecodeToleranceFile(bytes);
-        EXPECT_FALSE(result.Ok()) << damage.What;
-        EXPECT_FALSE(result.Problem.empty()) << damage.What;
-    }
-}
-
-struct TableDamage {
-    const char* What;
-    std::function<void(ToleranceData&)> Apply;
-};
-
-Table Resized(const Table& table, std::int32_t columns, std::int32_t rows) {
-    Table resized = Table::Sized(columns, rows);
-    for (std::int32_t row = 0; row < std::min(rows, table.Rows); ++row)
-        for (std::int32_t column = 0; column < std::min(columns, table.Columns); ++column)
-            resized(column, row) = table(column, row);
-    return resized;
-}
-
-constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
-constexpr float kInfinity = std::numeric_limits<float>::infinity();
-
-TEST(DataFile, TablesOutsideTheEnginesLimitsAreRejected) {
-    // clang-format off
-    const std::vector<TableDamage> damages = {
-        {"57 key rows", [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 3, 57); }},
-        {"2 key columns", [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 2, 90); }},
-        {"no keys", [](ToleranceData& d) { d.DeviationKeys = Table{}; }},
-        {"20 tolerance columns",
-         [](ToleranceData& d) { d.StandardTolerances = Resized(d.StandardTolerances, 20, 21); }},
-        {"22 tolerance columns",
-         [](ToleranceData& d) { d.StandardTolerances = Resized(d.StandardTolerances, 22, 21); }},
-        {"no tolerance rows",
-         [](ToleranceData& d) { d.StandardTolerances = Resized(d.StandardTolerances, 21, 0); }},
-        {"no deviation rows",
-         [](ToleranceData& d) { d.FundamentalDeviations = Resized(d.FundamentalDeviations, 76, 0); }},
-        {"no deviation columns",
-         [](ToleranceData& d) { d.FundamentalDeviations = Resized(d.FundamentalDeviations, 0, 41); }},
-        {"deviations end at 2800",
-         [](ToleranceData& d) { d.FundamentalDeviations = Resized(d.FundamentalDeviations, 76, 40); }},
-        {"deviations end at 3149.9",
-         [](ToleranceData& d) { d.FundamentalDeviations(0, 40) = 3149.9f; }},
-        {"key names the column past the last",
-         [](ToleranceData& d) { d.DeviationKeys(2, 0) = 76; }},
-        {"shaft key names the column past the last",
-         [](ToleranceData& d) { d.DeviationKeys(2, d.DeviationKeys.Rows - 1) = 76; }},
-        {"unused hole row names a missing column", [](ToleranceData& d) { d.DeviationKeys(2, 57) = 1000; }},
-        {"key column -1", [](ToleranceData& d) { d.DeviationKeys(2, 3) = -1; }},
-        {"key column -0.6", [](ToleranceData& d) { d.DeviationKeys(2, 3) = -0.6f; }},
-        {"key column 75.5", [](ToleranceData& d) { d.DeviationKeys(2, 3) = 75.5f; }},
-        {"key column huge", [](ToleranceData& d) { d.DeviationKeys(2, 3) = 3e9f; }},
-        {"key column infinite", [](ToleranceData& d) { d.DeviationKeys(2, 70) = kInfinity; }},
-        {"key column NaN", [](ToleranceData& d) { d.DeviationKeys(2, 70) = kNaN; }},
-        {"letter code NaN", [](ToleranceData& d) { d.DeviationKeys(0, 5) = kNaN; }},
-        {"highest grade NaN", [](ToleranceData& d) { d.DeviationKeys(1, 60) = kNaN; }},
-        {"tolerance size limit NaN", [](ToleranceData& d) { d.StandardTolerances(0, 7) = kNaN; }},
-        {"tolerance value NaN", [](ToleranceData& d) { d.StandardTolerances(9, 7) = kNaN; }},
-        {"deviation size limit NaN", [](ToleranceData& d) { d.FundamentalDeviations(0, 40) = kNaN; }},
-        {"deviation size limit -inf",
-         [](ToleranceData& d) { d.FundamentalDeviations(0, 10) = -kInfinity; }},
-        {"deviation value NaN", [](ToleranceData& d) { d.FundamentalDeviations(30, 10) = kNaN; }},
-        {"format mark 1", [](ToleranceData& d) { d.FormatMark = 1; }},
-        {"format mark -2", [](ToleranceData& d) { d.FormatMark = -2; }},
-    };
-    // clang-format on
-    for (const TableDamage& damage : damages) {
+TEST(DataFile, LayoutAndDamage) {
+    for (const test::TsvRow& row : test::ReadTsv("datafile/damage.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[2]);
         ToleranceData data = Standard();
-        damage.Apply(data);
-        const DataFileResult result = DecodeToleranceFile(EncodeToleranceFile(data));
-        EXPECT_FALSE(result.Ok()) << damage.What;
-        EXPECT_FALSE(result.Problem.empty()) << damage.What;
-    }
-}
-
-TEST(DataFile, TablesAtTheEnginesLimitsAreAccepted) {
-    // clang-format off
-    const std::vector<TableDamage> edges = {
-        {"exactly 58 key rows: no shaft rows",
-         [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 3, 58); }},
-        {"more key columns than read",
-         [](ToleranceData& d) { d.DeviationKeys = Resized(d.DeviationKeys, 5, 90); }},
-        {"one tolerance row", [](ToleranceData& d) { d.StandardTolerances = Resized(d.StandardTolerances, 21, 1); }},
-        {"key names the last column", [](ToleranceData& d) { d.DeviationKeys(2, 0) = 75; }},
-        {"key names column 0", [](ToleranceData& d) { d.DeviationKeys(2, 0) = 0; }},
-        {"deviations beyond 3150", [](ToleranceData& d) { d.FundamentalDeviations(0, 40) = 4000; }},
-    };
-    // clang-format on
-    for (const TableDamage& edge : edges) {
-        ToleranceData data = Standard();
-        edge.Apply(data);
-        const DataFileResult result = DecodeToleranceFile(EncodeToleranceFile(data));
-        ASSERT_TRUE(result.Ok()) << edge.What << ": " << result.Problem;
-        ExpectSameData(*result.Data, data);
-    }
-}
-
-// Whatever a damaged header says, an accepted file obeys the engine's limits.
-TEST(DataFile, NoHeaderByteMakesAnUnsafeTable) {
-    const std::string good = EncodeToleranceFile(Standard());
-    const Layout layout = LayoutOf(Standard());
-    std::vector<std::size_t> offsets;
-    for (const std::size_t block : layout.Block)
-        for (std::size_t i = 0; i < kHeaderBytes; ++i) offsets.push_back(block + i);
-    offsets.push_back(layout.Mark);
-    offsets.push_back(layout.Mark + 1);
-    for (const std::size_t at : offsets) {
-        for (const int value : {0x00, 0x01, 0x02, 0x7F, 0x80, 0xFE, 0xFF}) {
-            std::string bytes = good;
-            bytes[at] = static_cast<char>(value);
-            const DataFileResult result = DecodeToleranceFile(bytes);
-            if (!result.Ok()) continue;
-            const ToleranceData& d = *result.Data;
-            for (const Table* t :
-                 {&d.DeviationKeys, &d.StandardTolerances, &d.FundamentalDeviations})
-                ASSERT_EQ(t->Elements.size(), static_cast<std::size_t>(t->Columns) * t->Rows) << at;
-            ASSERT_GE(d.DeviationKeys.Columns, 3) << at;
-            ASSERT_GE(d.DeviationKeys.Rows, 58) << at;
-            ASSERT_EQ(d.StandardTolerances.Columns, 21) << at;
-            ASSERT_GE(d.FundamentalDeviations(0, d.FundamentalDeviations.Rows - 1), 3150.0f) << at;
+        std::string was, wrote;
+        const DataFileResult result = DecodeToleranceFile(Changed(row[1], data, was, wrote));
+        if (row[0] == "holds") {
+            EXPECT_EQ(was, wrote);
+        } else if (row[0] == "accepted") {
+            ExpectRead(result, data);
+        } else {
+            EXPECT_TRUE(row[0] == "rejected" && Rejected(result))
+                << row[0] << ", but " << (result.Ok() ? "accepted" : "rejected: " + result.Problem);
         }
     }
 }
 
-TEST(DataFile, BuiltFileBesideTheProgramsHoldsTheStandardTables) {
-    const fs::path built = BRIMSEL_BUILT_DATA_FILE;
-    ASSERT_EQ(fs::path(built).filename(), kDataFileName);
-    const DataFileResult result = LoadToleranceFile(built);
-    ASSERT_TRUE(result.Ok()) << result.Problem;
-    ExpectSameData(*result.Data, Standard());
-    EXPECT_EQ(fs::file_size(built), 56 + 4 * ElementCount(Standard()));
-    EXPECT_EQ(ReadFile(built), EncodeToleranceFile(Standard()));
-}
-
-TEST(DataFile, ProducerWritesTheFileItIsGiven) {
-    const ScratchFolder folder;
-    const fs::path target = folder.Path() / kDataFileName;
-    WriteFile(target, "an older file that is replaced");
-    const std::string command =
-        std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\" \"" + target.string() + "\"";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(ReadFile(target), EncodeToleranceFile(Standard()));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator{}), 1)
-        << "the producer left a partial file behind";
-}
-
-TEST(DataFile, ProducerWithoutATargetFails) {
-    const std::string command = std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\" 2>/dev/null";
-    EXPECT_NE(std::system(command.c_str()), 0);
-}
-
-TEST(DataFile, MissingFileIsRejectedAndNotCreated) {
-    const ScratchFolder folder;
-    const fs::path missing = folder.Path() / kDataFileName;
-    const DataFileResult result = LoadToleranceFile(missing);
-    EXPECT_FALSE(result.Ok());
-    EXPECT_FALSE(result.Problem.empty());
-    EXPECT_FALSE(fs::exists(missing));
-}
-
-TEST(DataFile, FolderInsteadOfAFileIsRejected) {
-    const ScratchFolder folder;
-    fs::create_directory(folder.Path() / kDataFileName);
-    EXPECT_FALSE(LoadToleranceFile(folder.Path() / kDataFileName).Ok());
-}
-
-TEST(DataFile, LoadRejectsEmptyAndDamagedFilesAndLeavesThemAsTheyWere) {
-    const ScratchFolder folder;
-    const fs::path path = folder.Path() / kDataFileName;
-    std::string bytes = EncodeToleranceFile(Standard());
-    PutU16(bytes, LayoutOf(Standard()).Mark, 1);
-    for (const std::string& content : {std::string(), bytes}) {
-        WriteFile(path, content);
-        const DataFileResult result = LoadToleranceFile(path);
-        EXPECT_FALSE(result.Ok());
-        EXPECT_FALSE(result.Problem.empty());
-        EXPECT_EQ(ReadFile(path), content);
+// Whatever a cut or a damaged header makes of the file, the reader rejects it
+// with a reason, or what it accepts obeys the engine's limits.
+TEST(DataFile, CutsAndDamagedHeadersNeverGiveAnUnsafeTable) {
+    const std::string good = EncodeToleranceFile(Standard());
+    for (std::size_t length = 0; length < good.size(); ++length)
+        ASSERT_TRUE(Rejected(DecodeToleranceFile(std::string_view(good).substr(0, length))))
+            << "cut to " << length << " bytes";
+    for (const char block : std::string("KTDM")) {
+        for (std::size_t at = Offset(block); at < Offset(block) + (block == 'M' ? 2 : 18); ++at) {
+            for (const int value : {0x00, 0x01, 0x02, 0x7F, 0x80, 0xFE, 0xFF}) {
+                std::string bytes = good;
+                bytes[at] = static_cast<char>(value);
+                const DataFileResult result = DecodeToleranceFile(bytes);
+                if (!result.Ok()) continue;
+                const ToleranceData& d = *result.Data;
+                for (const Table* t : Tables(d))
+                    ASSERT_EQ(t->Elements.size(), static_cast<std::size_t>(t->Columns) * t->Rows)
+                        << at;
+                const Table& deviations = d.FundamentalDeviations;
+                ASSERT_TRUE(d.DeviationKeys.Columns >= 3 && d.DeviationKeys.Rows >= 58 &&
+                            d.StandardTolerances.Columns == 21 && deviations.Rows > 0 &&
+                            deviations(0, deviations.Rows - 1) >= 3150.0f)
+                    << "byte " << at << " set to " << value;
+            }
+        }
     }
+    ToleranceData uneven = Standard();
+    uneven.StandardTolerances.Elements.pop_back();
+    EXPECT_THROW(EncodeToleranceFile(uneven), std::invalid_argument);
 }
 
-TEST(DataFile, WriteProtectedFileIsRead) {
-    const ScratchFolder folder;
-    const fs::path path = folder.Path() / kDataFileName;
-    WriteFile(path, EncodeToleranceFile(Standard()) + "tail");
+TEST(DataFile, BuiltFileProducerAndLoading) {
+    const fs::path built = BRIMSEL_BUILT_DATA_FILE;
+    ASSERT_EQ(built.filename(), kDataFileName);
+    std::size_t elements = 0;
+    for (const Table* t : Tables(Standard())) elements += t->Elements.size();
+    EXPECT_EQ(fs::file_size(built), 56 + 4 * elements);
+    EXPECT_EQ(test::ReadFile(built), EncodeToleranceFile(Standard()));
+    ExpectRead(LoadToleranceFile(built), Standard());
+
+    // ctest runs the tests in parallel processes.
+    const fs::path folder =
+        fs::temp_directory_path() / ("brimsel-datafile-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path path = folder / kDataFileName;
+    ASSERT_TRUE(Rejected(LoadToleranceFile(path)));
+    EXPECT_FALSE(fs::exists(path)) << "loading created the missing file";
+    fs::create_directory(path);
+    EXPECT_TRUE(Rejected(LoadToleranceFile(path)));
+    fs::remove(path);
+    std::string damaged = EncodeToleranceFile(Standard());
+    damaged[Offset('M')] = 1;
+    for (const std::string& content : {std::string(), damaged}) {
+        std::ofstream(path, std::ios::binary) << content;
+        EXPECT_TRUE(Rejected(LoadToleranceFile(path)));
+        EXPECT_EQ(test::ReadFile(path), content) << "loading changed the file";
+    }
+    // The producer replaces the file it is given whole, and fails without one.
+    const std::string producer = std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\"";
+    ASSERT_EQ(std::system((producer + " \"" + path.string() + "\"").c_str()), 0);
+    EXPECT_EQ(test::ReadFile(path), EncodeToleranceFile(Standard()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator{}), 1)
+        << "the producer left a partial file behind";
+    EXPECT_NE(std::system((producer + " 2>/dev/null").c_str()), 0);
+    // A write-protected file with bytes after the mark is read.
+    std::ofstream(path, std::ios::binary)
+        << EncodeToleranceFile(Standard()) << std::string(1000, '\xFF');
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    const DataFileResult result = LoadToleranceFile(path);
-    ASSERT_TRUE(result.Ok()) << result.Problem;
-    ExpectSameData(*result.Data, Standard());
+    ExpectRead(LoadToleranceFile(path), Standard());
+    fs::remove_all(folder);
 }
 
-TEST(DataFile, EncodingATableWhoseSizeDisagreesWithItsElementsThrows) {
-    ToleranceData data = Standard();
-    data.StandardTolerances.Elements.pop_back();
-    EXPECT_THROW(EncodeToleranceFile(data), std::invalid_argument);
+// --- The entered tables against the standard's own formulas ----------------
+
+// Geometric mean of a size range's limits, the first range taken as 1 to 3 mm.
+double MeanSize(double a, double b) { return a != 0 ? std::sqrt(a * b) : std::sqrt(3.0); }
+
+// Row of the standard tolerances whose range holds a size.
+std::int32_t ToleranceRow(double size) {
+    const auto limits = ToleranceSizeLimits();
+    return static_cast<std::int32_t>(std::lower_bound(limits.begin(), limits.end(), size) -
+                                     limits.begin());
+}
+
+// Mean size of the range of the standard tolerances that holds a size.
+double MainMean(double size) {
+    const std::int32_t row = ToleranceRow(size);
+    return MeanSize(row == 0 ? 0 : ToleranceSizeLimits()[row - 1], ToleranceSizeLimits()[row]);
+}
+
+// IT of a grade number (IT01 -1) at a size.
+double It(int grade, double size) {
+    return Standard().StandardTolerances(grade + 2, ToleranceRow(size));
+}
+
+// One rounding step of the standard at a value, from rounding.tsv.
+double Step(const std::string& scheme, double value) {
+    static const auto rows = test::ReadTsv("datafile/rounding.tsv");
+    for (const test::TsvRow& row : rows) {
+        const bool upTo = row[1].starts_with("<=");
+        const double bound = row[1] == "*" ? INFINITY : std::stod(row[1].substr(upTo ? 2 : 1));
+        if (row[0] == scheme && (upTo ? std::abs(value) <= bound : std::abs(value) < bound))
+            return std::stod(row[2]);
+    }
+    ADD_FAILURE() << "no rounding step for " << value << " in " << scheme;
+    return 0;
+}
+
+// A printed cell lies within one rounding step of its formula's value (or of
+// the span the formula allows), unless departures.tsv lists it; a listed cell
+// keeps its printed value and lies further away.
+void ExpectFollowsFormula(const std::string& column, double upTo, float printed,
+                          std::pair<double, double> formula, double step) {
+    static const auto departures = test::ReadTsv("datafile/departures.tsv");
+    const auto [low, high] = formula;
+    const bool within = printed >= low - step - 1e-9 && printed <= high + step + 1e-9;
+    for (const test::TsvRow& row : departures) {
+        if (row[0] != column || std::stod(row[1]) != upTo) continue;
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "departing cell");
+        EXPECT_EQ(printed, std::stof(row[2]));
+        EXPECT_FALSE(within) << "lies within rounding of " << low << " to " << high;
+        return;
+    }
+    EXPECT_TRUE(within) << column << " up to " << upTo << " is " << printed << ", formula " << low
+                        << " to " << high << "; a departure belongs in departures.tsv";
+}
+
+// The standard's derivation of ITn for a range of the standard tolerances.
+double DerivedIt(int grade, double upTo) {
+    static const double kMultiples[] = {7,   10,  16,  25,  40,   64,   100,
+                                        160, 250, 400, 640, 1000, 1600, 2500};  // IT5 to IT18
+    static const double kFine[] = {2, 2.7, 3.7, 5};  // IT1 to IT4 above 500 mm
+    const double d = MainMean(upTo);
+    const double factor = upTo <= 500 ? 0.45 * std::cbrt(d) + 0.001 * d : 0.004 * d + 2.1;
+    if (grade >= 5) return kMultiples[grade - 5] * factor;
+    if (upTo > 500) return kFine[grade - 1] * factor;
+    if (grade <= 1)
+        return grade == -1 ? 0.3 + 0.008 * d : grade == 0 ? 0.5 + 0.012 * d : 0.8 + 0.02 * d;
+    // IT2 to IT4 lie in a geometric series from the printed IT1 to IT5.
+    return It(1, upTo) * std::pow(It(5, upTo) / It(1, upTo), (grade - 1) / 4.0);
+}
+
+// The standard's formula for a shaft's fundamental deviation in a row of the
+// deviations, signed as printed: a value, or the span it allows. di is the mean
+// size of the row's own range, dm that of the tolerance range that holds it.
+std::pair<double, double> DerivedDeviation(std::string_view h, std::int32_t row) {
+    const double upTo = DeviationSizeLimits()[row];
+    const double di = MeanSize(row == 0 ? 0 : DeviationSizeLimits()[row - 1], upTo);
+    const double dm = MainMean(upTo);
+    const bool above500 = upTo > 500;
+    const auto it = [upTo](int grade) { return It(grade, upTo); };
+    const auto between = [row](std::string_view a, std::string_view b) {
+        const Table& t = Standard().FundamentalDeviations;
+        return std::sqrt(t(DeviationColumn(Member::Shaft, a, 18), row) *
+                         t(DeviationColumn(Member::Shaft, b, 18), row));
+    };
+    if (h == "p" && !above500) return {it(7), it(7) + 5};
+    if (h == "s" && upTo <= 50) return {it(8) + 1, it(8) + 4};
+    double v = 0;  // h, and k up to IT3 and above IT7
+    if (h == "a") v = di <= 120 ? -(265 + 1.3 * di) : -3.5 * di;
+    if (h == "b") v = di <= 160 ? -(140 + 0.85 * di) : -1.8 * di;
+    if (h == "c") v = di <= 40 ? -52 * std::pow(di, 0.2) : -(95 + 0.8 * di);
+    if (h == "cd") v = -between("c", "d");
+    if (h == "d") v = -16 * std::pow(dm, 0.44);
+    if (h == "e") v = -11 * std::pow(dm, 0.41);
+    if (h == "ef") v = -between("e", "f");
+    if (h == "f") v = -5.5 * std::pow(dm, 0.41);
+    if (h == "fg") v = -between("f", "g");
+    if (h == "g") v = -2.5 * std::pow(dm, 0.34);
+    if (h == "k4-7") v = above500 ? 0 : 0.6 * std::cbrt(dm);
+    if (h == "m") v = above500 ? 0.024 * dm + 12.6 : it(7) - it(6);
+    if (h == "n") v = above500 ? 0.04 * dm + 21 : 5 * std::pow(dm, 0.34);
+    if (h == "p") v = 0.072 * dm + 37.8;
+    if (h == "r") v = between("p", "s");
+    // s above 50 mm and t to zc: IT of a grade plus a multiple of di.
+    static const std::map<std::string_view, std::pair<int, double>> kItPlusDi = {
+        {"s", {7, 0.4}}, {"t", {7, 0.63}}, {"u", {7, 1}},     {"v", {7, 1.25}}, {"x", {7, 1.6}},
+        {"y", {7, 2}},   {"z", {7, 2.5}},  {"za", {8, 3.15}}, {"zb", {9, 4}},   {"zc", {10, 5}}};
+    if (const auto f = kItPlusDi.find(h); f != kItPlusDi.end())
+        v = it(f->second.first) + f->second.second * di;
+    return {v, v};
+}
+
+TEST(StandardTables, PrintedValuesFollowTheStandardsFormulas) {
+    const Table& tolerances = Standard().StandardTolerances;
+    for (std::int32_t row = 0; row < tolerances.Rows; ++row) {
+        const double upTo = ToleranceSizeLimits()[row];
+        for (int grade = -1; grade <= 18; ++grade) {
+            const float printed = tolerances(grade + 2, row);
+            const std::string column = grade == -1 ? "IT01" : "IT" + std::to_string(grade);
+            if (grade <= 0 && upTo > 500) {  // IT01 and IT0 exist up to 500 mm only
+                EXPECT_EQ(printed, 0) << column << " up to " << upTo;
+                continue;
+            }
+            const double derived = DerivedIt(grade, upTo);
+            ExpectFollowsFormula(column, upTo, printed, {derived, derived}, Step("IT", derived));
+        }
+    }
+    const Table& deviations = Standard().FundamentalDeviations;
+    for (const DeviationBand& band : DeviationBands()) {
+        // j is the one letter without a formula.
+        if (band.Side != Member::Shaft || band.Column == 0 || band.Letters == "j") continue;
+        for (std::int32_t row = 0; row < deviations.Rows; ++row) {
+            const float printed = deviations(band.Column, row);
+            if (printed == kUndefinedMark) continue;
+            const auto formula = DerivedDeviation(band.Heading, row);
+            const double middle = (formula.first + formula.second) / 2;
+            ExpectFollowsFormula(std::string(band.Heading), DeviationSizeLimits()[row], printed,
+                                 formula, Step(band.Heading < "h" ? "a-g" : "k-zc", middle));
+        }
+    }
 }
 
 }  // namespace
