@@ -1,0 +1,159 @@
+// brimsel-query as a user runs it: the real program, its arguments, standard
+// input, output, errors and exit status, as runs.tsv lists them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "TestData.h"
+#include "cli/Query.h"
+#include "engine/DataFile.h"
+
+namespace brimsel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh empty folder; ctest runs the tests in parallel processes.
+fs::path FreshFolder(const std::string& name) {
+    const fs::path folder =
+        fs::path(testing::TempDir()) / ("brimsel-cli-" + std::to_string(getpid()) + "-" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// "\t", "\r", "\n" and "\\" of runs.tsv.
+std::string Unescaped(const std::string& field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+        if (field[i] != '\\' || !(next == 't' || next == 'r' || next == 'n' || next == '\\')) {
+            text += field[i];
+            continue;
+        }
+        text += next == 't' ? '\t' : next == 'r' ? '\r' : next == 'n' ? '\n' : '\\';
+        ++i;
+    }
+    return text;
+}
+
+struct Case {
+    const test::TsvRow* Run = nullptr;
+    std::string Input, Beside, To;
+    std::vector<const test::TsvRow*> Out, Has, Err;
+};
+
+void Check(const Case& c) {
+    const test::TsvRow& run = *c.Run;
+    const testing::ScopedTrace trace(run.File.c_str(), run.Line, "this run");
+    fs::path program = BRIMSEL_QUERY_EXE;
+    std::string data;
+    const fs::path folder = FreshFolder("run");
+    if (!c.Beside.empty()) {
+        fs::copy_file(program, folder / "brimsel-query");
+        program = folder / "brimsel-query";
+        data = test::ReadFile(fs::path(BRIMSEL_DATA_FOLDER) / kDataFileName);
+        ASSERT_GT(data.size(), 60u);
+        if (c.Beside == "mark") data[data.size() - 2] = 1;
+        if (c.Beside == "cut") data.resize(data.size() / 2);
+        if (c.Beside == "none")
+            data.clear();
+        else
+            std::ofstream(folder / kDataFileName, std::ios::binary) << data;
+    }
+    std::ofstream(folder / "in", std::ios::binary) << c.Input;
+    std::string command = ShellQuoted(program.string());
+    for (std::size_t i = 2; i < run.Fields.size(); ++i)
+        command += " " + ShellQuoted(Unescaped(run[i]));
+    command += " <" + ShellQuoted(folder / "in") + " 2>" + ShellQuoted(folder / "err") + " >" +
+               ShellQuoted(c.To.empty() ? folder / "out" : fs::path(c.To));
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::stoi(run[1]));
+    const std::string out = test::ReadFile(folder / "out"), err = test::ReadFile(folder / "err");
+    // Reading the data never creates or changes the file.
+    if (!c.Beside.empty()) {
+        EXPECT_EQ(fs::exists(folder / kDataFileName), c.Beside != "none");
+        EXPECT_TRUE(test::ReadFile(folder / kDataFileName) == data) << "the data file changed";
+    }
+    fs::remove_all(folder);
+
+    for (const test::TsvRow* row : c.Has) {
+        const testing::ScopedTrace has(row->File.c_str(), row->Line, "has");
+        EXPECT_NE(out.find(Unescaped((*row)[1])), std::string::npos) << out;
+    }
+    std::vector<std::string> lines = test::Split(out, '\n');
+    const std::string end = "(end of output)";
+    lines.back() = lines.back().empty() ? end : lines.back() + " (no line break at its end)";
+    for (std::size_t i = 0; c.Has.empty() && i < std::max(lines.size(), c.Out.size() + 1); ++i) {
+        const test::TsvRow& row = i < c.Out.size() ? *c.Out[i] : run;
+        const testing::ScopedTrace line(row.File.c_str(), row.Line,
+                                        "line " + std::to_string(i + 1));
+        const std::string got = i < lines.size() ? lines[i] : end;
+        const std::string expected = i < c.Out.size() ? Unescaped(row[1]) : end;
+        EXPECT_EQ(got, expected);
+        if (got != expected) break;  // the lines after it would only repeat the difference
+    }
+    EXPECT_EQ(c.Err.empty(), err.empty()) << err;
+    for (const test::TsvRow* row : c.Err) {
+        const testing::ScopedTrace has(row->File.c_str(), row->Line, "err");
+        EXPECT_NE(err.find(Unescaped((*row)[1])), std::string::npos) << err;
+        EXPECT_EQ(err.find('\n'), err.size() - 1) << "not one line: " << err;
+    }
+}
+
+TEST(BrimselQuery, Runs) {
+    const std::vector<test::TsvRow> rows = test::ReadTsv("cli/runs.tsv");
+    std::vector<Case> cases;
+    for (const test::TsvRow& row : rows) {
+        if (row[0] == "run") {
+            cases.emplace_back().Run = &row;
+            continue;
+        }
+        ASSERT_FALSE(cases.empty()) << row.File << ":" << row.Line << ": no run above";
+        Case& c = cases.back();
+        if (row[0] == "in")
+            c.Input += Unescaped(row[1]) + "\n";
+        else if (row[0] == "out")
+            c.Out.push_back(&row);
+        else if (row[0] == "has")
+            c.Has.push_back(&row);
+        else if (row[0] == "err")
+            c.Err.push_back(&row);
+        else if (row[0] == "beside")
+            c.Beside = row[1];
+        else if (row[0] == "to")
+            c.To = row[1];
+        else
+            ADD_FAILURE() << row.File << ":" << row.Line << ": unknown row " << row[0];
+    }
+    for (const Case& c : cases) Check(c);
+}
+
+// The sizes exactly, as the runs cannot show them.
+TEST(ParseBasicSize, PlainDecimalsFrom0To3150) {
+    for (const test::TsvRow& row : test::ReadTsv("cli/sizes.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "\"" + row[0] + "\"");
+        const std::optional<float> size = ParseBasicSize(row[0]);
+        EXPECT_EQ(size.has_value(), row[1] != "-");
+        if (size && row[1] != "-") {
+            EXPECT_EQ(*size, std::stof(row[1]));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brimsel
