@@ -1,0 +1,53 @@
+// One basic-size change with its whole chain in the real window, offscreen:
+// list rebuild, both computations, the limits of fit and the diagram painted
+// into the surface's image.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <array>
+#include <cstdlib>
+
+#include "datafile/StandardTables.h"
+#include "ui/Controls.h"
+#include "ui/Form1.h"
+
+namespace {
+
+void ChangeBasicSize(benchmark::State& state, std::int16_t basis) {
+    brimsel::ui::Form1 form;
+    form.ReadToleranceData = [] {
+        return brimsel::DataFileResult{brimsel::BuildStandardTables(), {}};
+    };
+    if (!form.Form1_Load()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    form.OptionJZ[static_cast<std::size_t>(basis)]->click();
+    // Alternate between sizes in different ranges so that every change is a real one.
+    const std::array<QString, 4> sizes{QStringLiteral("100"), QStringLiteral("25"),
+                                       QStringLiteral("630"), QStringLiteral("7.5")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        brimsel::ui::WriteText(*form.Text1, sizes[i++ % sizes.size()]);
+        benchmark::DoNotOptimize(form.Query.HoleUpperDev);
+    }
+    if (!form.Query.HoleOk || !form.Query.ShaftOk) state.SkipWithError("no fit shown");
+}
+
+void BM_SizeChangeHoleBasis(benchmark::State& state) { ChangeBasicSize(state, 0); }
+void BM_SizeChangeShaftBasis(benchmark::State& state) { ChangeBasicSize(state, 1); }
+void BM_SizeChangeCustom(benchmark::State& state) { ChangeBasicSize(state, 2); }
+BENCHMARK(BM_SizeChangeHoleBasis)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SizeChangeShaftBasis)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SizeChangeCustom)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
