@@ -1,0 +1,207 @@
+// The engine on the shipped tables: the published limit deviations, and every
+// letter and grade at sizes in and at the edges of every size range against
+// an independent statement of ISO 286-1 / GB/T 1800.3: the standard's tables
+// typed in again (iso286-1.tsv) and the rules that derive every zone from
+// them, worked in integer tenths of a micrometre, sharing no code with the engine.
+#include <map>
+#include <optional>
+
+#include "ZoneRows.h"
+#include "datafile/StandardTables.h"
+
+namespace brimsel::test {
+namespace {
+
+namespace iso {
+
+// A row of iso286-1.tsv by its first two fields ("shaft a", "it 01"); NaN
+// where the standard gives no value.
+const std::vector<double>& Row(const std::string& key) {
+    static std::map<std::string, std::vector<double>> rows;
+    if (rows.empty())
+        for (const auto& row : ReadTsv("engine/iso286-1.tsv"))
+            for (std::size_t i = 2; i < row.Fields.size(); ++i)
+                rows[row[0] + " " + row[1]].push_back(row[i] == "-" ? NAN : std::stod(row[i]));
+    return rows.at(key);
+}
+
+// Tenths of a micrometre at a range; none beyond the row or where it is empty.
+std::optional<int> Tenths(const std::string& key, int range) {
+    const auto& values = Row(key);
+    if (range >= static_cast<int>(values.size()) || std::isnan(values[range])) return {};
+    return static_cast<int>(std::lround(10.0 * values[range]));
+}
+
+std::string GradeText(int grade) { return grade == -1 ? "01" : std::to_string(grade); }
+
+std::string Lower(std::string s) {
+    std::ranges::transform(s, s.begin(), ::tolower);
+    return s;
+}
+
+// A fundamental deviation, or the hole codes allowed instead: 31 where the
+// standard leaves the cell empty, 21 or 31 for a grade it does not give for
+// the letters, 0 or 31 where the reference is unsure.
+struct Deviation {
+    Deviation(int t = 0, std::vector<int> c = {0}, const char* n = "")
+        : tenths(t), codes(c), note(n) {}
+    // A value from the tables, or 31 (the cell is empty) with the note.
+    Deviation(std::optional<int> t, const char* n)
+        : Deviation(t.value_or(0), {t ? 0 : 31}, t ? "" : n) {}
+    bool given() const { return codes == std::vector<int>{0}; }
+    int tenths;
+    std::vector<int> codes;
+    const char* note;
+};
+
+// es for a..h, ei for j..zc.
+Deviation ShaftDeviation(const std::string& letters, int grade, int range, int main) {
+    if (letters == "j") {
+        if (grade < 5 || grade > 8) return {0, {21, 31}, "j grade"};
+        return {Tenths(grade <= 6 ? "j 5-6" : "j " + GradeText(grade), main), "j cell"};
+    }
+    if (letters == "k") return {grade >= 4 && grade <= 7 ? Tenths("k 4-7", main).value_or(0) : 0};
+    return {Tenths("shaft " + letters, range), "undefined shaft cell"};
+}
+
+// EI for A..H, ES for J..ZC.
+Deviation HoleDeviation(const std::string& letters, int grade, int range, int main, float size) {
+    const bool upTo500 = main <= 12;
+    // Δ-carrying values are not defined below IT3 where Δ is not 0.
+    const auto plusDelta = [&](int tenths) -> Deviation {
+        if (main == 0) return {tenths};
+        if (grade < 3) return {0, {31}, "delta below IT3"};
+        return {tenths + Tenths("delta " + GradeText(grade), main).value()};
+    };
+    const Deviation shaft = ShaftDeviation(Lower(letters), grade, range, main);
+    if (letters <= "H") return shaft.given() ? Deviation{-shaft.tenths} : shaft;
+    if (letters == "J") {
+        if (grade < 6 || grade > 8) return {0, {21, 31}, "J grade"};
+        return {Tenths("J " + GradeText(grade), main), "J above 500"};
+    }
+    if (letters == "K" || letters == "M" || letters == "N") {
+        // -k(4..7) for K, -m, -n: the shaft's value for the same range.
+        const int base = letters == "K" ? -Tenths("k 4-7", main).value_or(0) : -shaft.tenths;
+        if (letters == "M" && grade == 6 && size > 250.0f && size <= 315.0f) return {-90};
+        if (!upTo500)
+            return {base, grade <= 8 ? std::vector{0} : std::vector{0, 31},
+                    "K, M, N above IT8 above 500"};
+        if (grade <= 8) return plusDelta(base);
+        if (letters == "K") return main == 0 ? Deviation{0} : Deviation{0, {31}, "K above IT8"};
+        return {letters == "M" ? base : main == 0 ? -40 : 0};
+    }
+    // P to ZC: -ei, plus Δ up to IT7 within 500 mm.
+    if (!shaft.given()) return shaft;
+    return grade <= 7 && upTo500 ? plusDelta(-shaft.tenths) : Deviation{-shaft.tenths};
+}
+
+// The first range whose upper limit holds the size, the count of ranges when none does.
+int RangeOf(const std::string& kind, float size) {
+    const auto& limits = Row("limits " + kind);
+    return static_cast<int>(std::ranges::find_if(limits, [&](double l) { return l >= size; }) -
+                            limits.begin());
+}
+
+// "+0.035", " 0", "-0.0002": rounded half away from zero to micrometres (20
+// twentieths) or, when either value needs it, tenths (2).
+std::string Caption(int twentieths, bool three) {
+    if (twentieths == 0) return " 0";
+    const int unit = three ? 20 : 2, scale = three ? 1000 : 10000;
+    const int units = (std::abs(twentieths) + unit / 2) / unit;
+    std::string fraction = std::to_string(units % scale);
+    fraction.insert(0, (three ? 3u : 4u) - fraction.size(), '0');
+    return (twentieths > 0 ? "+" : "-") + std::to_string(units / scale) + "." + fraction;
+}
+
+// The deviations in twentieths of a micrometre (the symmetric zones of the
+// finest grades need halves of tenths), when 0 is among the codes.
+Expected Zone(std::vector<int> codes, int upper20, int lower20, std::string note) {
+    const bool three = upper20 % 20 == 0 && lower20 % 20 == 0;
+    Expected e{codes, upper20 / 20000.0, lower20 / 20000.0, false, {}, note};
+    e.Captions = {Caption(upper20, three), Caption(lower20, three)};
+    return e;
+}
+
+// What the engine must report for a zone: upper-case letters for holes, lower
+// case for shafts, grade -1 for IT01.
+Expected Evaluate(const std::string& letters, int grade, float size, bool custom) {
+    const bool hole = std::isupper(static_cast<unsigned char>(letters[0]));
+    const int main = RangeOf("main", size), range = RangeOf("deviation", size);
+    const int it = Tenths("it " + GradeText(grade), main).value_or(0);
+    if (it == 0) return Zone({hole ? 31 : 32}, 0, 0, "no IT");
+    const std::string lower = Lower(letters);
+    if (custom && size <= 1.0f &&
+        (lower == "a" || lower == "b" || grade >= 14 || (letters == "N" && grade > 8)))
+        return Zone({hole ? 41 : 42}, 0, 0, "small size");
+    if (lower == "js") {
+        const bool roundDown = grade >= 7 && grade <= 11 && it % 10 == 0 && (it / 10) % 2 == 1;
+        return Zone({0}, roundDown ? it - 10 : it, roundDown ? 10 - it : -it, "symmetric");
+    }
+    Deviation f = hole ? HoleDeviation(letters, grade, range, main, size)
+                       : ShaftDeviation(letters, grade, range, main);
+    for (int& code : f.codes) code += code != 0 && !hole;
+    const bool fIsUpper = hole ? letters > "H" : letters <= "h";
+    return Zone(f.codes, 2 * f.tenths + (fIsUpper ? 0 : 2 * it),
+                2 * f.tenths - (fIsUpper ? 2 * it : 0), f.note);
+}
+
+}  // namespace iso
+
+const ToleranceData& Shipped() {
+    static const auto tables = BuildStandardTables();
+    return tables;
+}
+
+TEST(Published, LimitDeviations) {
+    for (const auto& row : ReadTsv("engine/published.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        const std::size_t digit = std::min(row[1].find_first_of("0123456789"), row[1].size());
+        CheckZoneRow(Shipped(), row, 2, row[1].substr(0, digit), row[1].substr(digit), row[0],
+                     false);
+    }
+}
+
+// Fails on each result the reference does not allow, reporting the first 60.
+void Sweep(bool hole, bool custom, const std::vector<float>& sizes) {
+    int zones = 0, computed = 0, failures = 0;
+    for (std::string letters :
+         {"a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "j",  "js", "k",
+          "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"}) {
+        if (hole) std::transform(letters.begin(), letters.end(), letters.begin(), ::toupper);
+        for (int grade = -1; grade <= 18; ++grade) {
+            const std::string gradeText = iso::GradeText(grade), zone = letters + gradeText;
+            for (const float size : sizes) {
+                const ZoneQuery query{letters, gradeText, size, custom, zone};
+                const auto r =
+                    hole ? EvaluateHoleZone(Shipped(), query) : EvaluateShaftZone(Shipped(), query);
+                const Expected e = iso::Evaluate(letters, grade, size, custom);
+                const std::string why = Mismatch(r, e);
+                ++zones;
+                computed += r.Ok();
+                if (!why.empty() && ++failures <= 60)
+                    ADD_FAILURE() << zone << " at " << size << " mm" << (custom ? " (custom)" : "")
+                                  << ": got " << Describe(r) << "; expected " << e << " (" << why
+                                  << ")";
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0) << "of " << zones << " zones";
+    EXPECT_TRUE(custom || computed * 2 > zones) << computed << " of " << zones << " zones computed";
+}
+
+// Just above the lower limit, in the middle and at the upper limit of every range.
+TEST(RuleSweep, EveryZoneAtEverySizeRange) {
+    std::vector<float> sizes;
+    for (float lower = 0.0f; const double limit : iso::Row("limits deviation")) {
+        const auto upper = static_cast<float>(limit);
+        sizes.insert(sizes.end(), {lower + 0.01f, (lower + upper) / 2.0f, upper});
+        lower = upper;
+    }
+    for (const bool hole : {true, false}) {
+        Sweep(hole, false, sizes);
+        Sweep(hole, true, {0.0f, 0.5f, 1.0f, 1.01f, 3.0f});
+    }
+}
+
+}  // namespace
+}  // namespace brimsel::test
