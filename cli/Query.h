@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/ZoneCode.h"
+#include "engine/ZoneCode.h"
 #include "engine/QueryState.h"
 #include "results/FitLimits.h"
 

@@ -13,6 +13,7 @@
 
 #include "engine/Deviations.h"
 #include "engine/NumberText.h"
+#include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
 #include "results/Diagram.h"
 #include "results/FitLimits.h"
@@ -125,30 +126,6 @@ ListBox* MakeList(QWidget* parent, std::string_view name) {
     list->setFont(fonts::Make(fonts::kArial, 9));
     SetColour(list, {QPalette::Text, QPalette::ButtonText}, colours::kBlue);
     return list;
-}
-
-std::string AsciiUpper(std::string text) {
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
-std::string AsciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
-// The preferred mark of a catalogue entry, or a leading blank.
-void DropLeadingMark(std::string& zone) {
-    if (!zone.empty() && (zone.front() == '*' || zone.front() == ' ')) zone.erase(0, 1);
-}
-
-// "07" becomes "7"; the grades "01" (IT01) and "0" (IT0) keep their text.
-void NormaliseGrade(std::string& grade) {
-    if (!grade.empty() && grade != "01" && grade != "0") grade = LeadingDigitsText(grade);
 }
 
 bool IsZoneKey(std::int16_t keyAscii) {
@@ -470,19 +447,19 @@ void Form1::TeK_KeyPress(std::int16_t& KeyAscii) {
 void Form1::TeK_GotFocus() { TeK->setSelection(0, static_cast<int>(TeK->text().size())); }
 
 void Form1::TeK_Change() {
-    std::string zone = TeK->text().toStdString();
-    DropLeadingMark(zone);
-    SplitZoneCode(zone, Query.HoleLetter, Query.HoleGrade);
-    NormaliseGrade(Query.HoleGrade);
-    zone = AsciiUpper(Query.HoleLetter + Query.HoleGrade);
-    const QString text = FromUtf8(zone);
+    // The preferred mark or a blank dropped, the code split at its first
+    // digit, the grade rule applied, the letters in the member's case.
+    const NormalisedZone zone = NormaliseZoneCode(TeK->text().toStdString(), ZoneMember::Hole);
+    Query.HoleLetter = zone.Letters;
+    Query.HoleGrade = zone.Grade;
+    const QString text = FromUtf8(zone.Text);
     WriteText(*TeK, text);
     // A text that needs two passes ("**F8") was finished by the nested ones.
     if (TeK->text() != text) return;
     TeK->setCursorPosition(static_cast<int>(text.size()));
     LabelSC[0]->SetText(text);
-    if (zone != LastHoleZone) {
-        LastHoleZone = zone;
+    if (zone.Text != LastHoleZone) {
+        LastHoleZone = zone.Text;
         ComputeHoleDeviations();
     }
     if (!OptionJZ[0]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
@@ -495,30 +472,24 @@ void Form1::TeZ_KeyPress(std::int16_t& KeyAscii) {
 void Form1::TeZ_GotFocus() { TeZ->setSelection(0, static_cast<int>(TeZ->text().size())); }
 
 void Form1::TeZ_Change() {
-    std::string zone = TeZ->text().toStdString();
-    DropLeadingMark(zone);
-    SplitZoneCode(zone, Query.ShaftLetter, Query.ShaftGrade);
-    NormaliseGrade(Query.ShaftGrade);
-    zone = AsciiLower(Query.ShaftLetter + Query.ShaftGrade);
-    const QString text = FromUtf8(zone);
+    // The preferred mark or a blank dropped, the code split at its first
+    // digit, the grade rule applied, the letters in the member's case.
+    const NormalisedZone zone = NormaliseZoneCode(TeZ->text().toStdString(), ZoneMember::Shaft);
+    Query.ShaftLetter = zone.Letters;
+    Query.ShaftGrade = zone.Grade;
+    const QString text = FromUtf8(zone.Text);
     WriteText(*TeZ, text);
     // A text that needs two passes ("**F8") was finished by the nested ones.
     if (TeZ->text() != text) return;
     TeZ->setCursorPosition(static_cast<int>(text.size()));
     LabelXC[0]->SetText(text);
-    if (zone != LastShaftZone) {
-        LastShaftZone = zone;
+    if (zone.Text != LastShaftZone) {
+        LastShaftZone = zone.Text;
         ComputeShaftDeviations();
     }
     if (!OptionJZ[1]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
 }
 
-void Form1::SplitZoneCode(const std::string& code, std::string& letters, std::string& grade) {
-    const auto digit =
-        std::find_if(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; });
-    letters.assign(code.begin(), digit);
-    grade.assign(digit, code.end());
-}
 
 // ---- Limit deviations ----------------------------------------------------------
 

@@ -104,7 +104,6 @@ class Form1 : public QWidget {
     void DrawToleranceDiagram();
     void ListFitsForBaseHole();
     void ListFitsForBaseShaft();
-    void SplitZoneCode(const std::string& code, std::string& letters, std::string& grade);
 
     void CreateControls();
     void ConnectHandlers();

@@ -1,4 +1,4 @@
-#include "cli/ZoneCode.h"
+#include "engine/ZoneCode.h"
 
 #include "engine/NumberText.h"
 
