@@ -1,13 +1,15 @@
-// Shared helpers of the window tests: a window started from the standard's
-// tables without a data file, and a recorder in place of the message box.
+// Shared helpers of the window tests: a recorder in place of the message
+// box, and a driver that runs rows of steps on a window of its own.
 #pragma once
 
-#include <gtest/gtest.h>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QTest>
+#include <charconv>
 
-#include <QString>
-#include <memory>
-#include <vector>
-
+#include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/DataFile.h"
 #include "ui/Form1.h"
@@ -15,58 +17,164 @@
 
 namespace brimsel::ui {
 
-// Reaches the window's private operations.
 struct Form1TestAccess {
     static void ShowError(Form1& form, std::int16_t code) { form.ShowError(code); }
-    static void ComputeHoleDeviations(Form1& form) { form.ComputeHoleDeviations(); }
-    static void ComputeShaftDeviations(Form1& form) { form.ComputeShaftDeviations(); }
-    static void ShowFitResult(Form1& form) { form.ShowFitResult(); }
-    static void SplitZoneCode(Form1& form, const std::string& code, std::string& letters,
-                              std::string& grade) {
-        form.SplitZoneCode(code, letters, grade);
-    }
 };
 
-}  // namespace brimsel::ui
-
-namespace brimsel::ui::test {
-
-// Records every message instead of showing it, while it lives.
-class MessageRecorder {
-  public:
-    MessageRecorder() {
-        previous_ = SetMessagePresenter(
-            [this](QWidget*, const MessageRequest& request) { Messages.push_back(request); });
-    }
-    ~MessageRecorder() { SetMessagePresenter(std::move(previous_)); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    std::vector<MessageRequest> Messages;
-
-  private:
-    MessagePresenter previous_;
-};
-
-inline const ToleranceData& StandardData() {
-    static const ToleranceData data = BuildStandardTables();
-    return data;
-}
-
-// A window whose start-up reads the standard's tables from memory.
-inline std::unique_ptr<Form1> NewWindow() {
-    auto form = std::make_unique<Form1>();
-    form->ReadToleranceData = [] { return DataFileResult{StandardData(), {}}; };
-    return form;
-}
-
-inline std::unique_ptr<Form1> StartedWindow() {
-    auto form = NewWindow();
-    const bool loaded = form->Form1_Load();
-    if (!loaded) ADD_FAILURE() << "start-up rejected the standard tables";
-    return form;
-}
+namespace test {
 
 inline std::string Text(const QString& text) { return text.toStdString(); }
 
-}  // namespace brimsel::ui::test
+// Records every message instead of showing it, while it lives.
+struct MessageRecorder {
+    std::vector<MessageRequest> Messages;
+    MessagePresenter Previous = SetMessagePresenter(
+        [this](QWidget*, const MessageRequest& request) { Messages.push_back(request); });
+    ~MessageRecorder() { SetMessagePresenter(std::move(Previous)); }
+};
+
+// Runs rows of steps on a window of its own (tests/data/ui/steps/), each row
+// inside a trace of its file and line:
+//   start  new | loaded | shown | without-g-at-50   a fresh window; shown is also active
+//   click | type | paste | write | keys | key | pick     control [text]
+//   error code | set ErrorCode|HoleUpperDev value | bar x1 | move x y
+//   place  control container left top width height font colour    (twips)
+//   check  control[|control...] property expected[|expected...]
+// A property is a field of Query, one named in Read, or a Qt property.
+struct Driver {
+    std::unique_ptr<Form1> form;
+
+    QWidget* Find(const std::string& name) const {
+        if (form == nullptr || name == "Form1") return form.get();
+        return form->findChild<QWidget*>(QString::fromStdString(name));
+    }
+
+    void Start(const std::string& how) {
+        ToleranceData data = BuildStandardTables();
+        // Tables in which g has no deviation from above 30 up to 50 mm.
+        const auto limits = DeviationSizeLimits();
+        const auto at50 = std::ranges::find(limits, 50.0f) - limits.begin();
+        const std::int32_t g6 = DeviationColumn(Member::Shaft, "g", 6);
+        if (how == "without-g-at-50") data.FundamentalDeviations(g6, int(at50)) = kUndefinedMark;
+        form = std::make_unique<Form1>();
+        form->ReadToleranceData = [data] { return DataFileResult{data, {}}; };
+        if (how == "new") return;
+        ASSERT_TRUE(form->Form1_Load());
+        if (how == "loaded") return;
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void Step(const brimsel::test::TsvRow& row) {
+        const std::string& op = row[0];
+        const QString text = QString::fromStdString(row[2]);
+        auto number = [&](int i) { return static_cast<std::int16_t>(std::stoi(row[i])); };
+        if (op == "start") return Start(row[1]);
+        if (op == "check") {
+            EXPECT_EQ(Read(row[1], row[2]), row[3]) << row[1] << " " << row[2];
+            return;
+        }
+        if (op == "error") return Form1TestAccess::ShowError(*form, number(1));
+        if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
+        if (op == "set") return void(form->Query.HoleUpperDev = std::stof(row[2]));
+        if (op == "bar") return form->Line1->SetX1(number(1));
+        if (op == "move") return form->move(number(1), number(2));
+        QWidget* control = Find(row[1]);
+        auto* box = qobject_cast<TextBox*>(control);
+        auto* list = qobject_cast<ListBox*>(control);
+        auto* label = qobject_cast<Caption*>(control);
+        ASSERT_NE(control, nullptr);
+        if (op == "click") return QTest::mouseClick(control, Qt::LeftButton);
+        if (op == "write") return WriteText(*box, text);
+        if (op == "keys") return QTest::keyClicks(control, text);
+        if (op == "key") return QTest::keyClick(control, QKeySequence(text)[0].key());
+        if (op == "type" || op == "paste") {
+            box->setFocus();
+            box->selectAll();
+            QApplication::clipboard()->setText(text);
+            return op == "type" ? QTest::keyClicks(box, text) : box->paste();
+        }
+        if (op == "pick" && list->findText(text) >= 0) {
+            // As the mouse or Enter picks from the open list.
+            list->showPopup();
+            list->view()->setCurrentIndex(list->model()->index(list->findText(text), 0));
+            return QTest::keyClick(list->view(), Qt::Key_Return);
+        }
+        ASSERT_EQ(op, "place");
+        // Pixels at 15 twips each, to the nearest.
+        auto px = [&](int i) { return (2 * std::stoi(row[i]) + 15) / 30; };
+        const QRect place(px(3), px(4), px(5), px(6)), g = control->geometry();
+        // A label that sizes itself keeps its top and its left, or its right end.
+        const bool sized = label != nullptr && label->AutoSize();
+        if (sized && (label->alignment() & Qt::AlignRight)) {
+            EXPECT_EQ(g, QRect(QPoint(g.left(), place.top()), QPoint(place.right(), g.bottom())));
+        } else {
+            EXPECT_EQ(g, sized ? QRect(place.topLeft(), g.size()) : place);
+        }
+        EXPECT_EQ(Text(control->parentWidget()->objectName()), row[2]);
+        EXPECT_EQ(Read(row[1], "font"), row[7]);
+        EXPECT_EQ(row[8] == "-" ? "-" : Read(row[1], "colour"), row[8]);
+    }
+
+    std::string Read(const std::string& name, const std::string& property) const {
+        if (const auto bar = name.find('|'); bar != std::string::npos)
+            return Read(name.substr(0, bar), property) + "|" + Read(name.substr(bar + 1), property);
+        auto flag = [](bool value) { return std::string(value ? "true" : "false"); };
+        auto single = [](float value) {
+            char text[32];
+            return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+        };
+        const QueryState& q = form->Query;
+        // clang-format off
+        const std::map<std::string, std::string> fields = {
+            {"ErrorCode", std::to_string(q.ErrorCode)}, {"BasicSize", single(q.BasicSize)},
+            {"HoleOk", flag(q.HoleOk)}, {"ShaftOk", flag(q.ShaftOk)}, {"HoleGrade", q.HoleGrade},
+            {"BasisIndex", std::to_string(q.BasisIndex)}, {"ShaftGrade", q.ShaftGrade},
+            {"FitKindIndex", std::to_string(q.FitKindIndex)}, {"HoleLetter", q.HoleLetter},
+            {"LanguageIndex", std::to_string(q.LanguageIndex)}, {"ShaftLetter", q.ShaftLetter},
+            {"HoleUpperDev", single(q.HoleUpperDev)}, {"HoleLowerDev", single(q.HoleLowerDev)},
+            {"ShaftUpperDev", single(q.ShaftUpperDev)}, {"ShaftLowerDev", single(q.ShaftLowerDev)},
+            {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone}};
+        // clang-format on
+        if (name == "Query") return fields.count(property) ? fields.at(property) : "no " + property;
+        const QWidget* w = Find(name);
+        if (w == nullptr) return "no control " + name;
+        const auto* list = qobject_cast<const QComboBox*>(w);
+        const auto* line = qobject_cast<const LineControl*>(w);
+        const QFontMetrics metrics(w->font());
+        const QRect g = w->geometry();
+        QStringList parts;
+        if (line != nullptr) return std::to_string(property == "X1" ? line->X1() : line->X2());
+        if (property == "icon") return flag(!w->windowIcon().isNull());
+        if (property == "family") return Text(QFontInfo(w->font()).family());
+        if (property == "ontop") return flag(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Inside its container and as wide as its text.
+        if (property == "whole")
+            return flag(g.left() >= 0 && g.right() < w->parentWidget()->width() &&
+                        g.width() == w->sizeHint().width());
+        if (property == "colour") {
+            const auto group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            const auto role = list != nullptr ? QPalette::ButtonText : w->foregroundRole();
+            return Text(w->palette().color(group, role).name());
+        }
+        if (property == "entries") {
+            for (int i = 0; list != nullptr && i < list->count(); ++i) parts << list->itemText(i);
+        } else if (property == "font") {
+            // CJK monospace faces do not call themselves fixed pitch; what
+            // matters is that the characters of a deviation line up.
+            bool fixed = true;
+            for (const QChar c : QStringLiteral("+- .0123456789"))
+                fixed = fixed && metrics.horizontalAdvance(c) == metrics.horizontalAdvance('0');
+            return std::to_string(w->font().pixelSize()) +
+                   (QFontInfo(w->font()).bold() ? " bold" : "") + (fixed ? " fixed" : "");
+        } else {
+            const QVariant value = w->property(property.c_str());
+            return value.isValid() ? Text(value.toString()) : "no " + property;
+        }
+        return Text(parts.join('|'));
+    }
+};
+
+}  // namespace test
+}  // namespace brimsel::ui
