@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStyleFactory>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 #include "ui/Form1.h"
 #include "ui/MessageBox.h"
@@ -33,9 +35,15 @@ void RecordMessagesForTests() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Reading the font configuration is the largest single cost of the first
+    // text the window lays out (its XML files are parsed anew by every
+    // process). It needs nothing of Qt, so it runs while the application
+    // object connects to the display, and the window waits for it only after.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     RecordMessagesForTests();
+    fontConfiguration.join();
 
     brimsel::ui::Form1 form;
     if (!form.Form1_Load()) return EXIT_FAILURE;

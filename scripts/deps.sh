@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh build|run|test
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+build_pkgs=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
             fonts-noto-cjk fonts-liberation2)
 run_pkgs=(xvfb xauth)
 test_pkgs=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
