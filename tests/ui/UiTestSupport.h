@@ -149,6 +149,10 @@ struct Driver {
         if (property == "icon") return flag(!w->windowIcon().isNull());
         if (property == "family") return Text(QFontInfo(w->font()).family());
         if (property == "ontop") return flag(w->windowFlags() & Qt::WindowStaysOnTopHint);
+        if (const auto* caption = qobject_cast<const QLabel*>(w); caption && property == "align") {
+            const Qt::Alignment across = caption->alignment() & Qt::AlignHorizontal_Mask;
+            return across == Qt::AlignHCenter ? "centre" : across == Qt::AlignRight ? "right" : "left";
+        }
         // Inside its container and as wide as its text.
         if (property == "whole")
             return flag(g.left() >= 0 && g.right() < w->parentWidget()->width() &&

@@ -1,5 +1,9 @@
 // The window driven as a person drives it, from the tables of steps in
 // tests/data/ui/steps; the about message; the diagram as pixels.
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 #include "UiTestSupport.h"
 
 // Failing comparisons of places print them readably.
@@ -34,6 +38,30 @@ TEST(Window, AboutMessageIsTheFixedText) {
     EXPECT_EQ(messages.Messages[0].Icon, MessageIcon::Information);
     EXPECT_EQ(test::Text(messages.Messages[0].Title + "\n" + messages.Messages[0].Prompt + "\r\n"),
               "Brimsel\n" + test::Text(QString::fromStdString(file).replace("\n", "\r\n")));
+}
+
+// The real box, not the tests' recorder: the icon the message asks for, one
+// OK button, the text as it stands (never read as markup), modal to the window.
+TEST(Window, MessagesShowInAModalBoxWithOneOkButton) {
+    Form1 form;
+    for (const auto& [icon, shown] : {std::pair(MessageIcon::Exclamation, QMessageBox::Warning),
+                                     std::pair(MessageIcon::Information, QMessageBox::Information)}) {
+        std::string seen = "no box";
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            const QList<QAbstractButton*> buttons = box->buttons();
+            seen = test::Text(box->windowTitle() + "|" + box->text()) +
+                   (box->icon() == shown ? "|icon" : "|other icon") +
+                   (box->textFormat() == Qt::PlainText ? "|plain" : "|rich") +
+                   (box->parentWidget() == &form ? "|on the window" : "|elsewhere") + "|" +
+                   std::to_string(buttons.size()) + " " +
+                   (box->standardButton(buttons.value(0)) == QMessageBox::Ok ? "OK" : "other");
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowMessage(&form, {QStringLiteral("<b>超出标准范围</b>"), icon});
+        EXPECT_EQ(seen, "Brimsel|<b>超出标准范围</b>|icon|plain|on the window|1 OK");
+    }
 }
 
 constexpr QRgb kGreen = qRgb(0, 192, 0), kDarkRed = qRgb(192, 0, 0), kBlue = qRgb(0, 0, 255);
