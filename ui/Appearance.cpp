@@ -1,5 +1,7 @@
 #include "ui/Appearance.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <cmath>
 #include <string_view>
@@ -18,8 +20,32 @@ int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0
 
 double Points(const QFont& font) { return font.pixelSize() * 72.0 / 96.0; }
 
+namespace {
+
+// The face itself when it is installed, else its first installed substitute.
+// Naming that face directly spares Qt from asking fontconfig for the fallbacks
+// of a family that is not there, once for every script the window shows.
+QString InstalledFace(const char* family) {
+    static QHash<QString, QString> resolved;
+    const QString name = QString::fromLatin1(family);
+    if (const auto known = resolved.constFind(name); known != resolved.cend()) return *known;
+    QString face = name;
+    if (!QFontDatabase::hasFamily(name)) {
+        for (const QString& substitute : QFont::substitutes(name)) {
+            if (QFontDatabase::hasFamily(substitute)) {
+                face = substitute;
+                break;
+            }
+        }
+    }
+    resolved.insert(name, face);
+    return face;
+}
+
+}  // namespace
+
 QFont Make(const char* family, double points, bool bold) {
-    QFont font(QString::fromLatin1(family));
+    QFont font(InstalledFace(family));
     font.setPixelSize(PixelSize(points));
     font.setBold(bold);
     if (std::string_view(family) == kDotumChe) {
