@@ -446,24 +446,7 @@ void Form1::TeK_KeyPress(std::int16_t& KeyAscii) {
 
 void Form1::TeK_GotFocus() { TeK->setSelection(0, static_cast<int>(TeK->text().size())); }
 
-void Form1::TeK_Change() {
-    // The preferred mark or a blank dropped, the code split at its first
-    // digit, the grade rule applied, the letters in the member's case.
-    const NormalisedZone zone = NormaliseZoneCode(TeK->text().toStdString(), ZoneMember::Hole);
-    Query.HoleLetter = zone.Letters;
-    Query.HoleGrade = zone.Grade;
-    const QString text = FromUtf8(zone.Text);
-    WriteText(*TeK, text);
-    // A text that needs two passes ("**F8") was finished by the nested ones.
-    if (TeK->text() != text) return;
-    TeK->setCursorPosition(static_cast<int>(text.size()));
-    LabelSC[0]->SetText(text);
-    if (zone.Text != LastHoleZone) {
-        LastHoleZone = zone.Text;
-        ComputeHoleDeviations();
-    }
-    if (!OptionJZ[0]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
-}
+void Form1::TeK_Change() { ZoneBoxChange(ZoneMember::Hole); }
 
 void Form1::TeZ_KeyPress(std::int16_t& KeyAscii) {
     if (!IsZoneKey(KeyAscii)) KeyAscii = 0;
@@ -471,25 +454,29 @@ void Form1::TeZ_KeyPress(std::int16_t& KeyAscii) {
 
 void Form1::TeZ_GotFocus() { TeZ->setSelection(0, static_cast<int>(TeZ->text().size())); }
 
-void Form1::TeZ_Change() {
-    // The preferred mark or a blank dropped, the code split at its first
-    // digit, the grade rule applied, the letters in the member's case.
-    const NormalisedZone zone = NormaliseZoneCode(TeZ->text().toStdString(), ZoneMember::Shaft);
-    Query.ShaftLetter = zone.Letters;
-    Query.ShaftGrade = zone.Grade;
-    const QString text = FromUtf8(zone.Text);
-    WriteText(*TeZ, text);
-    // A text that needs two passes ("**F8") was finished by the nested ones.
-    if (TeZ->text() != text) return;
-    TeZ->setCursorPosition(static_cast<int>(text.size()));
-    LabelXC[0]->SetText(text);
-    if (zone.Text != LastShaftZone) {
-        LastShaftZone = zone.Text;
-        ComputeShaftDeviations();
-    }
-    if (!OptionJZ[1]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
-}
+void Form1::TeZ_Change() { ZoneBoxChange(ZoneMember::Shaft); }
 
+// Both zone boxes: the preferred mark or a blank dropped, the code split at
+// its first digit, the grade rule applied, the letters in the member's case.
+void Form1::ZoneBoxChange(ZoneMember member) {
+    const bool hole = member == ZoneMember::Hole;
+    TextBox& box = hole ? *TeK : *TeZ;
+    const NormalisedZone zone = NormaliseZoneCode(box.text().toStdString(), member);
+    (hole ? Query.HoleLetter : Query.ShaftLetter) = zone.Letters;
+    (hole ? Query.HoleGrade : Query.ShaftGrade) = zone.Grade;
+    const QString text = FromUtf8(zone.Text);
+    WriteText(box, text);
+    // A text that needs two passes ("**F8") was finished by the nested ones.
+    if (box.text() != text) return;
+    box.setCursorPosition(static_cast<int>(text.size()));
+    (hole ? LabelSC : LabelXC)[0]->SetText(text);
+    std::string& last = hole ? LastHoleZone : LastShaftZone;
+    if (zone.Text != last) {
+        last = zone.Text;
+        hole ? ComputeHoleDeviations() : ComputeShaftDeviations();
+    }
+    if (!OptionJZ[hole ? 0 : 1]->isChecked() && Query.HoleOk && Query.ShaftOk) ShowFitResult();
+}
 
 // ---- Limit deviations ----------------------------------------------------------
 

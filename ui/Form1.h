@@ -18,6 +18,7 @@
 
 #include "engine/DataFile.h"
 #include "engine/QueryState.h"
+#include "engine/ZoneCode.h"
 #include "ui/Controls.h"
 
 namespace brimsel::ui {
@@ -97,6 +98,7 @@ class Form1 : public QWidget {
   private:
     friend struct Form1TestAccess;
 
+    void ZoneBoxChange(ZoneMember member);
     void ComputeHoleDeviations();
     void ComputeShaftDeviations();
     void ShowError(std::int16_t code);
