@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
 namespace brimsel {
@@ -69,7 +68,7 @@ double ReadLeadingNumber(std::string_view text) {
     }
     if (!anyDigit) return 0.0;
     // Grade texts are short whole numbers; those are exact in a double and
-    // need no strtod, which costs more than the rest of a lookup.
+    // need no general conversion, which costs more than the rest of a lookup.
     const bool negative = number.front() == '-';
     const std::size_t first = number.front() == '+' || negative ? 1 : 0;
     if (!point && number.size() - first <= 15) {
@@ -77,7 +76,17 @@ double ReadLeadingNumber(std::string_view text) {
         for (std::size_t d = first; d < number.size(); ++d) whole = whole * 10.0 + (number[d] - '0');
         return negative ? -whole : whole;
     }
-    return std::strtod(number.c_str(), nullptr);
+    // from_chars, not strtod: the window runs in the user's locale, and in a
+    // locale with a decimal comma strtod would read "12.5" as 12.
+    double value = 0.0;
+    const char* const end = number.data() + number.size();
+    if (std::from_chars(number.data() + first, end, value, std::chars_format::fixed).ec ==
+        std::errc::result_out_of_range) {
+        // As strtod: too large is infinite, too small is zero.
+        const bool large = number.find_first_of("123456789") < number.find('.');
+        value = large ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 double RoundHalfEven(double value) {
