@@ -23,8 +23,7 @@ bool IsAsciiLetterOrDigit(char c) {
 // here rather than cut down to a zone the user may not have meant ("H7-3" or
 // "H7.5" would otherwise become H7).
 bool IsZoneText(std::string_view text) {
-    if (!text.empty() && (text.front() == '*' || text.front() == ' ')) text.remove_prefix(1);
-    for (const char c : text) {
+    for (const char c : DropPreferredMark(text)) {
         if (!IsAsciiLetterOrDigit(c)) return false;
     }
     return true;

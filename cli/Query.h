@@ -17,7 +17,6 @@ namespace brimsel {
 
 inline constexpr std::int16_t kChinese = 1;
 inline constexpr std::int16_t kEnglish = 2;
-inline constexpr float kLargestBasicSize = 3150.0f;
 
 // A basic size written as a plain decimal number (digits with at most one
 // point: "100", "12.5", "007", ".5"), stored in single precision, from 0 to

@@ -9,6 +9,9 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/DataFile.h"
+#include "engine/Deviations.h"
+
 namespace brimsel {
 namespace {
 
@@ -636,7 +639,7 @@ Table BuildDeviationKeys() {
         const DeviationBand& band = kBands[i];
         const auto row = static_cast<std::int32_t>(
             i < kHoleBands ? i : static_cast<std::size_t>(kHoleKeyRows) + (i - kHoleBands));
-        table(0, row) = LetterCode(band.Letters);
+        table(0, row) = EncodeLetterCode(band.Letters);
         table(1, row) = band.HighestGrade;
         table(2, row) = static_cast<float>(band.Column);
     }
@@ -657,18 +660,12 @@ std::int32_t DeviationColumn(Member side, std::string_view letters, int grade) {
     return -1;
 }
 
-float LetterCode(std::string_view letters) {
-    double code = 0;
-    for (const char c : letters) code = code * 100 + (static_cast<unsigned char>(c) - 50);
-    return static_cast<float>(code);
-}
-
 ToleranceData BuildStandardTables() {
     ToleranceData data;
     data.DeviationKeys = BuildDeviationKeys();
     data.StandardTolerances = BuildStandardTolerances();
     data.FundamentalDeviations = BuildFundamentalDeviations();
-    data.FormatMark = 2;
+    data.FormatMark = kFormatMark;
     return data;
 }
 

@@ -39,10 +39,6 @@ std::span<const DeviationBand> DeviationBands();
 // the grade); 0 for a band the standard leaves empty, -1 when no band exists.
 std::int32_t DeviationColumn(Member side, std::string_view letters, int grade);
 
-// DeviationKeys letter code: each character's code minus 50 as two decimal
-// digits, read as one number ("A" 15, "ZC" 4017, "a" 47, "cd" 4950).
-float LetterCode(std::string_view letters);
-
 // The exact content of Quorbel.dat, FormatMark 2. The tables are parsed from
 // the text of StandardTables.cpp; a malformed table throws std::logic_error.
 ToleranceData BuildStandardTables();

@@ -17,7 +17,6 @@ constexpr std::uintmax_t kLargestFile = 64u * 1024u * 1024u;
 constexpr std::int16_t kIndexCount = 2;
 constexpr std::int32_t kStandardToleranceColumns = 21;
 constexpr std::int32_t kDeviationKeyColumns = 3;
-constexpr float kLargestBasicSize = 3150.0f;
 
 DataFileResult Rejected(std::string problem) {
     DataFileResult result;

@@ -93,12 +93,6 @@ class LetterMatcher {
     int count_ = 0;
 };
 
-bool HasAllElements(const Table& t) {
-    return t.Columns >= 0 && t.Rows >= 0 &&
-           t.Elements.size() >=
-               static_cast<std::size_t>(t.Rows) * static_cast<std::size_t>(t.Columns);
-}
-
 struct MemberRules {
     std::int16_t zoneCode;
     std::int16_t outsideCode;
@@ -171,7 +165,7 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     double column = 0.0;
     if (!symmetric) {
         const Table& keys = tables.DeviationKeys;
-        if (!HasAllElements(keys) || keys.Columns < 3) {
+        if (!keys.HasAllElements() || keys.Columns < 3) {
             return Fail(std::move(result), member.zoneCode);
         }
         const std::int32_t endRow = member.hole ? std::min(kHoleKeyRows, keys.Rows) : keys.Rows;
@@ -195,7 +189,7 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
         f = -9.0;
     } else if (!symmetric) {
         const Table& deviations = tables.FundamentalDeviations;
-        if (!HasAllElements(deviations)) return Fail(std::move(result), member.outsideCode);
+        if (!deviations.HasAllElements()) return Fail(std::move(result), member.outsideCode);
         for (std::int32_t row = 0; row < deviations.Rows; ++row) {
             if (!(deviations(0, row) >= query.BasicSize)) continue;
             // A key naming a column the table lacks cannot give a deviation.
@@ -221,24 +215,14 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
         const double t = g >= 7 && g <= 11 && IsOddWholeNumber(it) ? itMicrons - 1.0 : itMicrons;
         upper = t / 2000.0;
         lower = -upper;
-    } else if (letters > member.boundaryLetter) {
-        // Holes J..ZC: F is ES. Shafts j..zc: F is ei.
-        if (member.hole) {
-            upper = f / 1000.0;
-            lower = (f - itMicrons) / 1000.0;
-        } else {
-            lower = f / 1000.0;
-            upper = (f + itMicrons) / 1000.0;
-        }
+    } else if ((letters > member.boundaryLetter) == member.hole) {
+        // F is the upper limit: ES of holes J..ZC, es of shafts a..h.
+        upper = f / 1000.0;
+        lower = (f - itMicrons) / 1000.0;
     } else {
-        // Holes A..H: F is EI. Shafts a..h: F is es.
-        if (member.hole) {
-            lower = f / 1000.0;
-            upper = (f + itMicrons) / 1000.0;
-        } else {
-            upper = f / 1000.0;
-            lower = (f - itMicrons) / 1000.0;
-        }
+        // F is the lower limit: EI of holes A..H, ei of shafts j..zc.
+        lower = f / 1000.0;
+        upper = (f + itMicrons) / 1000.0;
     }
 
     result.Upper = static_cast<float>(upper);

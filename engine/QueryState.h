@@ -9,6 +9,9 @@
 
 namespace brimsel {
 
+// The largest basic size the standard covers, in millimetres.
+inline constexpr float kLargestBasicSize = 3150.0f;
+
 // A two-index table of single-precision values addressed as T(column, row).
 // Elements are stored row after row; within a row, column 0 comes first.
 struct Table {
@@ -16,6 +19,11 @@ struct Table {
     std::int32_t Rows = 0;
     std::vector<float> Elements;
 
+    // Holds every element its counts promise, so that any Has() cell can be read.
+    bool HasAllElements() const {
+        return Columns >= 0 && Rows >= 0 &&
+               Elements.size() >= static_cast<std::size_t>(Rows) * static_cast<std::size_t>(Columns);
+    }
     bool Has(std::int64_t column, std::int64_t row) const {
         return column >= 0 && row >= 0 && column < Columns && row < Rows;
     }

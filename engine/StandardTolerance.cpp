@@ -35,10 +35,7 @@ ToleranceLookup LookUpStandardTolerance(std::string_view grade, float basicSize,
     const auto column = static_cast<std::int32_t>(k);
 
     const Table& t = standardTolerances;
-    if (t.Elements.size() <
-        static_cast<std::size_t>(t.Rows) * static_cast<std::size_t>(t.Columns)) {
-        return result;
-    }
+    if (!t.HasAllElements()) return result;
     for (std::int32_t row = 0; row < t.Rows; ++row) {
         if (!(t(0, row) >= basicSize)) continue;
         result.Tolerance = t(column, row);

@@ -33,10 +33,14 @@ void SplitZoneCode(std::string_view code, std::string& letters, std::string& gra
     }
 }
 
-NormalisedZone NormaliseZoneCode(std::string_view text, ZoneMember member) {
+std::string_view DropPreferredMark(std::string_view text) {
     if (!text.empty() && (text.front() == '*' || text.front() == ' ')) text.remove_prefix(1);
+    return text;
+}
+
+NormalisedZone NormaliseZoneCode(std::string_view text, ZoneMember member) {
     NormalisedZone zone;
-    SplitZoneCode(text, zone.Letters, zone.Grade);
+    SplitZoneCode(DropPreferredMark(text), zone.Letters, zone.Grade);
     if (!zone.Grade.empty() && zone.Grade != "01" && zone.Grade != "0") {
         zone.Grade = LeadingDigitsText(zone.Grade);
     }

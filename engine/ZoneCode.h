@@ -13,6 +13,9 @@ namespace brimsel {
 
 enum class ZoneMember { Hole, Shaft };
 
+// The code without its one leading preferred mark "*" or blank, if it has one.
+std::string_view DropPreferredMark(std::string_view text);
+
 // Letters := everything before the first decimal digit, grade := the rest from
 // that digit on; without a digit the letters are the whole code and the grade
 // is empty ("H7" gives "H" and "7", "7H" gives "" and "7H", "JS" gives "JS" and "").

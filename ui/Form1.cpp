@@ -34,7 +34,6 @@ constexpr const char* kWindowCaption = "Brimsel   V1.3.8";
 constexpr const char* kBlankDeviation = " - - -";
 constexpr const char* kKindMark = "●  ";
 constexpr std::int16_t kBackspace = 8;
-constexpr float kLargestBasicSize = 3150.0f;
 constexpr float kShaftBasisH6Limit = 500.0f;
 // The fraction bar starts this far left of the nearer zone name.
 constexpr int kBarLeadTwips = 30;
