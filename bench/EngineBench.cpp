@@ -16,32 +16,24 @@ ZoneQuery Zone(std::string_view letters, std::string_view grade, float size) {
         .Letters = letters, .Grade = grade, .BasicSize = size, .CustomBasis = true, .ZoneText = {}};
 }
 
+using ZoneEvaluator = ZoneDeviations (*)(const ToleranceData&, const ZoneQuery&);
+
 // The lookup, the deviations and both captions of one zone; K7 also takes
 // the delta path.
-void BM_HoleZone(benchmark::State& state, std::string_view letters, std::string_view grade,
-                 float size) {
+void BM_Zone(benchmark::State& state, ZoneEvaluator evaluate, std::string_view letters,
+             std::string_view grade, float size) {
     const ToleranceData& tables = TablesBesideProgram();
     const ZoneQuery query = Zone(letters, grade, size);
     for (auto _ : state) {
-        ZoneDeviations result = EvaluateHoleZone(tables, query);
+        ZoneDeviations result = evaluate(tables, query);
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK_CAPTURE(BM_HoleZone, H7_100, "H", "7", 100.0f);
-BENCHMARK_CAPTURE(BM_HoleZone, K7_100, "K", "7", 100.0f);
-
-void BM_ShaftZone(benchmark::State& state, std::string_view letters, std::string_view grade,
-                  float size) {
-    const ToleranceData& tables = TablesBesideProgram();
-    const ZoneQuery query = Zone(letters, grade, size);
-    for (auto _ : state) {
-        ZoneDeviations result = EvaluateShaftZone(tables, query);
-        benchmark::DoNotOptimize(result);
-    }
-}
-BENCHMARK_CAPTURE(BM_ShaftZone, g6_100, "g", "6", 100.0f);
+BENCHMARK_CAPTURE(BM_Zone, hole_H7_100, EvaluateHoleZone, "H", "7", 100.0f);
+BENCHMARK_CAPTURE(BM_Zone, hole_K7_100, EvaluateHoleZone, "K", "7", 100.0f);
+BENCHMARK_CAPTURE(BM_Zone, shaft_g6_100, EvaluateShaftZone, "g", "6", 100.0f);
 // A zone the standard leaves undefined at this size: the failure path.
-BENCHMARK_CAPTURE(BM_ShaftZone, zc11_2500, "zc", "11", 2500.0f);
+BENCHMARK_CAPTURE(BM_Zone, shaft_zc11_2500, EvaluateShaftZone, "zc", "11", 2500.0f);
 
 // Both zones and the limits of fit, as one fit query of the window computes them.
 void BM_FitH7g6(benchmark::State& state) {
