@@ -26,6 +26,22 @@ inline std::vector<std::string> Split(std::string_view text, char separator) {
     return fields;
 }
 
+// "\t", "\r", "\n" and "\\" of a data file's field as the characters they stand for.
+inline std::string Unescaped(std::string_view field) {
+    std::string text;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        const std::size_t kind = i + 1 < field.size() ? std::string_view("trn\\").find(field[i + 1])
+                                                      : std::string_view::npos;
+        if (field[i] != '\\' || kind == std::string_view::npos) {
+            text += field[i];
+            continue;
+        }
+        text += "\t\r\n\\"[kind];
+        ++i;
+    }
+    return text;
+}
+
 struct TsvRow {
     std::string File;
     int Line = 0;

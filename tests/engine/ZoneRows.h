@@ -19,9 +19,7 @@ namespace brimsel::test {
 // Quotes keep a field's blanks: "\" 0\"" is " 0"; "\t" stands for a tab.
 inline std::string Unquote(std::string s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') s = s.substr(1, s.size() - 2);
-    for (auto at = s.find("\\t"); at != std::string::npos; at = s.find("\\t"))
-        s.replace(at, 2, "\t");
-    return s;
+    return Unescaped(s);
 }
 
 // "-3.05+2090": the floats written, added in double as the engine adds a

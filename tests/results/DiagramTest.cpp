@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,32 +12,18 @@
 namespace brimsel {
 namespace {
 
-std::string InkName(Ink ink) {
-    switch (ink) {
-        case Ink::WindowText:
-            return "WindowText";
-        case Ink::Blue:
-            return "Blue";
-        case Ink::Green:
-            return "Green";
-        case Ink::DarkRed:
-            return "DarkRed";
-    }
-    return "?";
-}
-
+// As diagram.tsv writes commands: text 15,435 WindowText "0", line x1,y1 x2,y2 Pen,
+// box x1,y1 x2,y2 Pen/Fill.
 std::string Describe(const DiagramCommand& c) {
+    const auto ink = [](Ink i) {
+        return std::string(std::array{"WindowText", "Blue", "Green", "DarkRed"}.at(int(i)));
+    };
     const std::string from = std::to_string(c.X1) + "," + std::to_string(c.Y1);
     const std::string to = " " + std::to_string(c.X2) + "," + std::to_string(c.Y2) + " ";
-    switch (c.What) {
-        case DiagramCommand::Kind::Text:
-            return "text " + from + " " + InkName(c.Pen) + " \"" + c.Text + "\"";
-        case DiagramCommand::Kind::Line:
-            return "line " + from + to + InkName(c.Pen);
-        case DiagramCommand::Kind::Box:
-            return "box " + from + to + InkName(c.Pen) + "/" + InkName(c.Fill);
-    }
-    return "?";
+    if (c.What == DiagramCommand::Kind::Text)
+        return "text " + from + " " + ink(c.Pen) + " \"" + c.Text + "\"";
+    if (c.What == DiagramCommand::Kind::Line) return "line " + from + to + ink(c.Pen);
+    return "box " + from + to + ink(c.Pen) + "/" + ink(c.Fill);
 }
 
 // The shortest text that reads back as the same single: "15000" is 15000 exactly.

@@ -24,25 +24,5 @@ TEST(StringTable, BothHalvesAsListed) {
         EXPECT_TRUE(LookUpString(std::int16_t(language), n).empty()) << language << " " << n;
 }
 
-// Spelt out here as well, so that a data file saved by a tool that trims
-// blanks or folds wide characters cannot agree with a wrong table.
-TEST(StringTable, BlanksAndFullWidthCharacters) {
-    const std::string_view custom = LoadString(114);
-    EXPECT_EQ(custom.substr(0, 9), "        \xe8") << "eight blanks, then the first character";
-    EXPECT_EQ(custom.size() - custom.find_last_not_of(' ') - 1, 2u) << "two trailing blanks";
-    EXPECT_EQ(LoadString(214).find_first_not_of(' '), 2u);
-    EXPECT_NE(LoadString(214).back(), ' ');
-    for (const int id : {125, 225}) {
-        EXPECT_NE(LoadString(id).find("\xef\xbd\x9e"), std::string_view::npos) << id << " U+FF5E";
-        EXPECT_EQ(LoadString(id).find('~'), std::string_view::npos) << id;
-    }
-    const std::string_view damaged = LoadString(129);
-    EXPECT_EQ(damaged.substr(0, 14), "[Quorbel.dat] ") << "plain brackets and blank";
-    EXPECT_NE(damaged.find("\xef\xbc\x8c\xe7\xa8\x8b"), std::string_view::npos) << "wide comma";
-    EXPECT_EQ(damaged.substr(damaged.size() - 3), "\xef\xbc\x81") << "wide exclamation mark";
-    EXPECT_EQ(damaged.find_first_of(",!"), std::string_view::npos);
-    for (const char c : LoadString(229)) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << "229";
-}
-
 }  // namespace
 }  // namespace brimsel
