@@ -127,6 +127,15 @@ ListBox* MakeList(QWidget* parent, std::string_view name) {
     return list;
 }
 
+// Empties a list and, when there is a group, fills it with the group's zones
+// and selects the group's default.
+void FillList(ListBox& list, const fits::ZoneList& group) {
+    ClearList(list);
+    if (!group.Found) return;
+    for (const std::string_view zone : group.Entries) list.addItem(FromUtf8(zone));
+    SelectListIndex(list, group.DefaultPosition);
+}
+
 bool IsZoneKey(std::int16_t keyAscii) {
     return (keyAscii >= 'a' && keyAscii <= 'z') || (keyAscii >= 'A' && keyAscii <= 'Z') ||
            (keyAscii >= '0' && keyAscii <= '9') || keyAscii == kBackspace;
@@ -388,53 +397,41 @@ void Form1::OptionPH_Click(std::int16_t Index) {
     Query.FitKindIndex = Index;
     if (Query.BasisIndex != 0 && Query.BasisIndex != 1) return;
     const fits::ZoneList bases = fits::BaseZones(Query.BasisIndex, Index, Query.BasicSize);
-    ListBox& baseList = Query.BasisIndex == 0 ? *ComboKong : *ComboZhou;
-    ClearList(baseList);
-    for (const std::string_view zone : bases.Entries) baseList.addItem(FromUtf8(zone));
-    SelectListIndex(baseList, bases.DefaultPosition);
+    FillList(Query.BasisIndex == 0 ? *ComboKong : *ComboZhou, bases);
 }
 
 void Form1::ComboKong_Click() {
-    // An entry the box already holds changes no text, so the box's handling
-    // would not run: run it, so that a fit whose other zone has just changed
-    // is drawn anew (shaft basis: "h7" then "h8" both select "F8").
-    const QString entry = ComboKong->currentText();
-    if (TeK->text() == entry) {
-        TeK_Change();
-    } else {
-        WriteText(*TeK, entry);
-    }
+    PutInZoneBox(ZoneMember::Hole, ComboKong->currentText());
     if (OptionJZ[0]->isChecked()) ListFitsForBaseHole();
 }
 
 void Form1::ComboZhou_Click() {
-    const QString entry = ComboZhou->currentText();
-    if (TeZ->text() == entry) {
-        TeZ_Change();
-    } else {
-        WriteText(*TeZ, entry);
-    }
+    PutInZoneBox(ZoneMember::Shaft, ComboZhou->currentText());
     if (OptionJZ[1]->isChecked()) ListFitsForBaseShaft();
 }
 
+// An entry the box already holds changes no text, so the box's handling
+// would not run: run it, so that a fit whose other zone has just changed is
+// drawn anew (shaft basis: "h7" then "h8" both select "F8").
+void Form1::PutInZoneBox(ZoneMember member, const QString& entry) {
+    TextBox& box = member == ZoneMember::Hole ? *TeK : *TeZ;
+    if (box.text() == entry) {
+        ZoneBoxChange(member);
+    } else {
+        WriteText(box, entry);
+    }
+}
+
 void Form1::ListFitsForBaseHole() {
-    ClearList(*ComboZhou);
     const std::string key =
         fits::FitGroupKey(Query.FitKindIndex, ComboKong->currentText().toStdString());
-    const fits::ZoneList group = fits::ListHoleBasisGroup(key, Query.BasicSize);
-    if (!group.Found) return;
-    for (const std::string_view zone : group.Entries) ComboZhou->addItem(FromUtf8(zone));
-    SelectListIndex(*ComboZhou, group.DefaultPosition);
+    FillList(*ComboZhou, fits::ListHoleBasisGroup(key, Query.BasicSize));
 }
 
 void Form1::ListFitsForBaseShaft() {
-    ClearList(*ComboKong);
     const std::string key =
         fits::FitGroupKey(Query.FitKindIndex, ComboZhou->currentText().toStdString());
-    const fits::ZoneList group = fits::ListShaftBasisGroup(key, Query.BasicSize);
-    if (!group.Found) return;
-    for (const std::string_view zone : group.Entries) ComboKong->addItem(FromUtf8(zone));
-    SelectListIndex(*ComboKong, group.DefaultPosition);
+    FillList(*ComboKong, fits::ListShaftBasisGroup(key, Query.BasicSize));
 }
 
 // ---- Zone boxes --------------------------------------------------------------

@@ -99,6 +99,7 @@ class Form1 : public QWidget {
     friend struct Form1TestAccess;
 
     void ZoneBoxChange(ZoneMember member);
+    void PutInZoneBox(ZoneMember member, const QString& entry);
     void ComputeHoleDeviations();
     void ComputeShaftDeviations();
     void ShowError(std::int16_t code);
