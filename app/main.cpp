@@ -1,10 +1,11 @@
 // Creates the window, runs its start-up and, when the data file was good,
 // shows it until it is closed.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QStyleFactory>
 #include <cstdlib>
-#include <fontconfig/fontconfig.h>
 #include <thread>
 
 #include "ui/Form1.h"

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/ZoneCode.h"
 #include "engine/QueryState.h"
+#include "engine/ZoneCode.h"
 #include "results/FitLimits.h"
 
 namespace brimsel {

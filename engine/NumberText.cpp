@@ -73,7 +73,8 @@ double ReadLeadingNumber(std::string_view text) {
     const std::size_t first = number.front() == '+' || negative ? 1 : 0;
     if (!point && number.size() - first <= 15) {
         double whole = 0.0;
-        for (std::size_t d = first; d < number.size(); ++d) whole = whole * 10.0 + (number[d] - '0');
+        for (std::size_t d = first; d < number.size(); ++d)
+            whole = whole * 10.0 + (number[d] - '0');
         return negative ? -whole : whole;
     }
     // from_chars, not strtod: the window runs in the user's locale, and in a

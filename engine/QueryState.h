@@ -22,7 +22,8 @@ struct Table {
     // Holds every element its counts promise, so that any Has() cell can be read.
     bool HasAllElements() const {
         return Columns >= 0 && Rows >= 0 &&
-               Elements.size() >= static_cast<std::size_t>(Rows) * static_cast<std::size_t>(Columns);
+               Elements.size() >=
+                   static_cast<std::size_t>(Rows) * static_cast<std::size_t>(Columns);
     }
     bool Has(std::int64_t column, std::int64_t row) const {
         return column >= 0 && row >= 0 && column < Columns && row < Rows;
@@ -84,8 +85,8 @@ struct QueryState {
     bool ShaftOk = false;
     std::int16_t LanguageIndex = 0;  // 1 Simplified Chinese, 2 English
     std::int16_t ErrorCode = 0;
-    std::string HoleLetter;  // upper case: "H", "JS", "ZC"
-    std::string HoleGrade;   // "7", "01", "0"; the lookup rewrites it to the grade number
+    std::string HoleLetter;   // upper case: "H", "JS", "ZC"
+    std::string HoleGrade;    // "7", "01", "0"; the lookup rewrites it to the grade number
     std::string ShaftLetter;  // lower case: "h", "js", "zc"
     std::string ShaftGrade;
 };

@@ -10,9 +10,9 @@
 namespace brimsel::fits {
 
 struct ZoneList {
-    bool Found = false;                   // the key names a group
+    bool Found = false;                     // the key names a group
     std::vector<std::string_view> Entries;  // in list order, preferred mark included
-    int DefaultPosition = -1;             // 0-based; -1 when the list is empty
+    int DefaultPosition = -1;               // 0-based; -1 when the list is empty
 };
 
 // "0H7": the digit of the fit kind followed by the base zone code.

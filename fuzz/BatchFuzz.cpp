@@ -53,7 +53,8 @@ std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
         }
     }
     if (quoted) Fail("a quoted field without its end");
-    if (rows.back().size() != 1 || !rows.back().front().empty()) Fail("output does not end in a line end");
+    if (rows.back().size() != 1 || !rows.back().front().empty())
+        Fail("output does not end in a line end");
     rows.pop_back();
     return rows;
 }
@@ -81,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool everyCodeZero = true;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const std::vector<std::string>& row = rows[r];
-        if (row.size() != 12) Fail("row " + std::to_string(r) + " has " + std::to_string(row.size()) + " fields");
+        if (row.size() != 12)
+            Fail("row " + std::to_string(r) + " has " + std::to_string(row.size()) + " fields");
         const bool computed = row[6] == "0";
         everyCodeZero = everyCodeZero && computed;
         if (!computed) continue;

@@ -14,16 +14,16 @@
 namespace {
 
 constexpr std::array<std::string_view, 28> kHoleLetters = {
-    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J", "K",
-    "M", "N", "P", "R", "S", "T", "U", "V", "X", "Y", "Z", "ZA", "ZB", "ZC"};
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J",  "K",
+    "M", "N", "P", "R",  "S", "T", "U",  "V", "X",  "Y", "Z", "ZA", "ZB", "ZC"};
 constexpr std::array<std::string_view, 28> kShaftLetters = {
-    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j", "k",
-    "m", "n", "p", "r", "s", "t", "u", "v", "x", "y", "z", "za", "zb", "zc"};
+    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j",  "k",
+    "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
 // The grade texts the window can hand over, and a few it never should.
 constexpr std::array<std::string_view, 25> kGrades = {
-    "01", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
-    "12", "13", "14", "15", "16", "17", "18", "-1", "19", "", "99999", "-2"};
-constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,  1.0f,   3.0f,    3.5f,    18.0f,
+    "01", "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9",     "10", "11",
+    "12", "13", "14", "15", "16", "17", "18", "-1", "19", "",  "99999", "-2"};
+constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,   1.0f,   3.0f,    3.5f,    18.0f,
                                           100.0f, 500.0f, 500.5f, 3150.0f, 3150.5f, -1.0f};
 
 [[noreturn]] void Fail(const char* what) {
@@ -33,7 +33,8 @@ constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,  1.0f,   3.0f,    3.5f, 
 
 bool Consistent(const brimsel::Table& t) {
     return t.Columns >= 0 && t.Rows >= 0 &&
-           t.Elements.size() == static_cast<std::size_t>(t.Columns) * static_cast<std::size_t>(t.Rows);
+           t.Elements.size() ==
+               static_cast<std::size_t>(t.Columns) * static_cast<std::size_t>(t.Rows);
 }
 
 }  // namespace
@@ -66,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < 32; ++i) {
         const bool hole = i == 0 || (i > 1 && (next() & 1) != 0);
         const std::size_t letter = i < 2 ? 10 : next() % kHoleLetters.size();
-        const std::string_view grade = i == 0 ? "7" : i == 1 ? "6" : kGrades[next() % kGrades.size()];
+        const std::string_view grade = i == 0   ? "7"
+                                       : i == 1 ? "6"
+                                                : kGrades[next() % kGrades.size()];
         const float basicSize = i < 2 ? 100.0f : kSizes[next() % kSizes.size()];
         const bool custom = (next() & 1) != 0;
         const std::string zone =

@@ -73,9 +73,10 @@ double HalfUnit(const std::string& text) {
 void CheckCaption(const Form1& form, const QString& caption, float stored, const char* name) {
     if (Blank(caption)) return;
     const std::string text = caption.toStdString();
-    if (text.empty() || std::fabs(brimsel::ReadLeadingNumber(text) - stored) > HalfUnit(text) + 1e-7)
-        Fail(form, std::string(name) + " \"" + text + "\" is not the stored " +
-                       std::to_string(stored));
+    if (text.empty() ||
+        std::fabs(brimsel::ReadLeadingNumber(text) - stored) > HalfUnit(text) + 1e-7)
+        Fail(form,
+             std::string(name) + " \"" + text + "\" is not the stored " + std::to_string(stored));
 }
 
 void CheckLimit(const Form1& form, const QString& limit, const QString& hole, const QString& shaft,
@@ -97,7 +98,8 @@ void CheckInvariants(const Form1& form) {
     const bool diagram = !form.Picture1->isHidden();
     const bool errorShown =
         !q.HoleOk || !q.ShaftOk || q.ErrorCode == brimsel::error_code::kBasicSize;
-    if (diagram == errorShown) Fail(form, diagram ? "diagram shown over an error" : "no diagram, no error");
+    if (diagram == errorShown)
+        Fail(form, diagram ? "diagram shown over an error" : "no diagram, no error");
     if (!diagram && form.Label5->text().isEmpty()) Fail(form, "the error has no message");
 
     const QString es = form.LabelSC[1]->text(), ei = form.LabelSC[2]->text();
@@ -115,10 +117,14 @@ bool Reachable(const Form1& form, const QWidget* control) {
 
 TextBox* Box(Form1& form, unsigned char which) {
     switch (which) {
-        case '1': return form.Text1;
-        case 'k': return form.TeK;
-        case 'z': return form.TeZ;
-        default: return nullptr;
+        case '1':
+            return form.Text1;
+        case 'k':
+            return form.TeK;
+        case 'z':
+            return form.TeZ;
+        default:
+            return nullptr;
     }
 }
 
@@ -147,7 +153,8 @@ bool Key(QWidget* box, unsigned char c) {
     };
     for (const Editing& e : kEditing) {
         if (e.Byte != c) continue;
-        SendKey(box, e.Key, e.Modifiers, e.Key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
+        SendKey(box, e.Key, e.Modifiers,
+                e.Key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
         return true;
     }
     if (c < 0x20) return false;

@@ -24,21 +24,21 @@ struct DiagramCommand {
 struct DiagramInput {
     float HoleUpper = 0.0f, HoleLower = 0.0f;    // ES, EI, mm
     float ShaftUpper = 0.0f, ShaftLower = 0.0f;  // es, ei, mm
-    int SurfaceHeight = 1050;     // H, twips, read from the surface on every run
-    std::int16_t TextHeight = 180;  // T = 20 x font size in points
-    std::int16_t HoleNameWidth = 0;   // Wh, twips, measured by the surface
-    std::int16_t ShaftNameWidth = 0;  // Ws
-    std::string HoleName;   // string 17
-    std::string ShaftName;  // string 18
+    int SurfaceHeight = 1050;                    // H, twips, read from the surface on every run
+    std::int16_t TextHeight = 180;               // T = 20 x font size in points
+    std::int16_t HoleNameWidth = 0;              // Wh, twips, measured by the surface
+    std::int16_t ShaftNameWidth = 0;             // Ws
+    std::string HoleName;                        // string 17
+    std::string ShaftName;                       // string 18
 };
 
 struct DiagramLayout {
     std::int16_t UsableHeight = 0;  // Hd
     float Scale = 0.0f;             // twips per millimetre, single precision
     std::int16_t YHoleUpper = 0, YHoleLower = 0, YShaftUpper = 0, YShaftLower = 0, YZero = 0;
-    std::int16_t YZeroMarks = 0;  // Y0t
-    std::int16_t YHoleName = 0;   // Yh, clamped
-    std::int16_t YShaftName = 0;  // Ys, clamped
+    std::int16_t YZeroMarks = 0;           // Y0t
+    std::int16_t YHoleName = 0;            // Yh, clamped
+    std::int16_t YShaftName = 0;           // Ys, clamped
     std::vector<DiagramCommand> Commands;  // in drawing order
 };
 

@@ -8,9 +8,9 @@
 namespace brimsel {
 
 struct FitLimits {
-    float Xmax = 0.0f;  // ES - ei, mm
-    float Xmin = 0.0f;  // EI - es, mm
-    int Decimals = 3;   // 4 when either upper-deviation caption has more than 3 decimals
+    float Xmax = 0.0f;    // ES - ei, mm
+    float Xmin = 0.0f;    // EI - es, mm
+    int Decimals = 3;     // 4 when either upper-deviation caption has more than 3 decimals
     std::string TextMax;  // FormatDeviation(Xmax, Decimals)
     std::string TextMin;
     double ValueMax = 0.0;  // TextMax read back: a difference shown as zero counts as zero

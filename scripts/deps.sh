@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
             fonts-noto-cjk fonts-liberation2)
 run_pkgs=(xvfb xauth)
-test_pkgs=(clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file locales)
+test_pkgs=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file locales)
 
 want=("${build_pkgs[@]}")
 case "${1:-build}" in

@@ -8,6 +8,9 @@ scripts/deps.sh test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+echo "== Format"
+scripts/format.sh
+
 echo "== Release build and tests"
 cmake -S . -B build -G Ninja -DBRIMSEL_BENCH=ON >/dev/null
 cmake --build build -j "$jobs"

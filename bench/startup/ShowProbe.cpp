@@ -4,6 +4,8 @@
 // its show event, when its window is first exposed, and when the program is
 // next idle after that, its first frame painted; then ends the process at
 // once. The program itself is unchanged.
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -11,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <unistd.h>
 
 namespace {
 
@@ -36,7 +37,8 @@ class FirstShow : public QObject {
             static_cast<QWidget*>(watched)->isWindow()) {
             shown_ = true;
             Stamp("show");
-        } else if (event->type() == QEvent::Expose && shown_ && !exposed_ && watched->isWindowType()) {
+        } else if (event->type() == QEvent::Expose && shown_ && !exposed_ &&
+                   watched->isWindowType()) {
             exposed_ = true;
             Stamp("exposed");
             // Runs once the exposure, and all the painting it causes, is done.

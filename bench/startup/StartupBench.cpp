@@ -2,6 +2,7 @@
 // and reports the medians from process start (just before fork) to the
 // probe's moments, and each program's ratio to the first one (the floor).
 // Usage: brimsel_startup_bench RUNS PROBE_LIBRARY PROGRAM...
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -85,7 +85,8 @@ int main(int argc, char* argv[]) {
     }
     const int runs = std::atoi(argv[1]);
     std::string preload = argv[2];
-    if (const char* other = std::getenv("LD_PRELOAD"); other && *other) preload += ":" + std::string(other);
+    if (const char* other = std::getenv("LD_PRELOAD"); other && *other)
+        preload += ":" + std::string(other);
     std::vector<const char*> programs(argv + 3, argv + argc);
     std::vector<std::map<std::string, std::vector<double>>> samples(programs.size());
     for (int r = 0; r < runs + 1; ++r) {

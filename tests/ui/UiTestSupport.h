@@ -151,7 +151,9 @@ struct Driver {
         if (property == "ontop") return flag(w->windowFlags() & Qt::WindowStaysOnTopHint);
         if (const auto* caption = qobject_cast<const QLabel*>(w); caption && property == "align") {
             const Qt::Alignment across = caption->alignment() & Qt::AlignHorizontal_Mask;
-            return across == Qt::AlignHCenter ? "centre" : across == Qt::AlignRight ? "right" : "left";
+            return across == Qt::AlignHCenter ? "centre"
+                   : across == Qt::AlignRight ? "right"
+                                              : "left";
         }
         // Inside its container and as wide as its text.
         if (property == "whole")

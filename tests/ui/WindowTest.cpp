@@ -44,8 +44,9 @@ TEST(Window, AboutMessageIsTheFixedText) {
 // OK button, the text as it stands (never read as markup), modal to the window.
 TEST(Window, MessagesShowInAModalBoxWithOneOkButton) {
     Form1 form;
-    for (const auto& [icon, shown] : {std::pair(MessageIcon::Exclamation, QMessageBox::Warning),
-                                     std::pair(MessageIcon::Information, QMessageBox::Information)}) {
+    for (const auto& [icon, shown] :
+         {std::pair(MessageIcon::Exclamation, QMessageBox::Warning),
+          std::pair(MessageIcon::Information, QMessageBox::Information)}) {
         std::string seen = "no box";
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
