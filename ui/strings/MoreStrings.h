@@ -1,0 +1,29 @@
+// Texts of the features beside the numbered string table (limits of size,
+// derivations, the window's menu and dialogs, the fit finder), each in
+// Simplified Chinese and English, UTF-8. Named rather than numbered, so that
+// the numbered table keeps exactly its ids.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace brimsel {
+
+enum class More {
+    // Limits of size and measured sizes.
+    LargestSize,
+    SmallestSize,
+
+    // The window's context menu and its dialogs.
+    CopyResult,
+
+    // The fit finder.
+    FindFit,
+
+    Count  // not a text: the number of entries
+};
+
+// The text of `id` in the language of `languageIndex` (1 Chinese, 2 English).
+std::string_view LookUpMore(std::int16_t languageIndex, More id);
+
+}  // namespace brimsel
