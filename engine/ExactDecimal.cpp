@@ -1,0 +1,75 @@
+#include "engine/ExactDecimal.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace brimsel {
+
+namespace {
+
+// 11 digits keep every value times 10^7 inside a 64-bit integer.
+constexpr int kMaxIntegerDigits = 11;
+
+constexpr std::int64_t PowerOfTen(int n) {
+    std::int64_t p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::optional<ExactDecimal> ReadExactDecimal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+
+    std::int64_t whole = 0;
+    std::int64_t fraction = 0;
+    int integerDigits = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !point) {
+            point = true;
+        } else if (!IsDigit(c)) {
+            return std::nullopt;
+        } else if (point) {
+            if (++decimals > kExactDecimals) return std::nullopt;
+            fraction = fraction * 10 + (c - '0');
+        } else {
+            // Leading zeros do not count against the integer digits.
+            if (whole != 0 || c != '0') ++integerDigits;
+            if (integerDigits > kMaxIntegerDigits) return std::nullopt;
+            whole = whole * 10 + (c - '0');
+        }
+    }
+    const bool anyDigit = std::any_of(text.begin(), text.end(), IsDigit);
+    if (!anyDigit) return std::nullopt;
+
+    const std::int64_t units =
+        whole * kExactScale + fraction * PowerOfTen(kExactDecimals - decimals);
+    return ExactDecimal{negative ? -units : units, decimals};
+}
+
+std::string ExactDecimalText(std::int64_t units, int decimals) {
+    decimals = std::clamp(decimals, 0, kExactDecimals);
+    const std::int64_t step = PowerOfTen(kExactDecimals - decimals);
+    // Magnitudes stay far below the int64 limit: 12 integer digits at most.
+    std::int64_t magnitude = units < 0 ? -units : units;
+    magnitude = (magnitude + step / 2) / step;
+    std::string digits = std::to_string(magnitude);
+    if (decimals > 0 && static_cast<int>(digits.size()) <= decimals) {
+        digits = std::string(static_cast<std::size_t>(decimals + 1) - digits.size(), '0') + digits;
+    }
+    std::string text = units < 0 && magnitude != 0 ? "-" : "";
+    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
+    text.append(digits, 0, point);
+    if (decimals > 0) text.append(".").append(digits, point);
+    return text;
+}
+
+}  // namespace brimsel
