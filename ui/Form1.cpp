@@ -34,7 +34,6 @@ constexpr const char* kWindowCaption = "Brimsel   V1.3.8";
 constexpr const char* kBlankDeviation = " - - -";
 constexpr const char* kKindMark = "●  ";
 constexpr std::int16_t kBackspace = 8;
-constexpr float kShaftBasisH6Limit = 500.0f;
 // The fraction bar starts this far left of the nearer zone name.
 constexpr int kBarLeadTwips = 30;
 
@@ -354,13 +353,7 @@ void Form1::Text1_Change() {
         } else if (OptionJZ[0]->isChecked()) {
             ListFitsForBaseHole();
         } else if (OptionJZ[1]->isChecked()) {
-            if (OptionPH[2]->isChecked()) {
-                ClearList(*ComboZhou);
-                ComboZhou->addItem(QStringLiteral("h5"));
-                SelectListIndex(*ComboZhou, 0);
-                if (Query.BasicSize <= kShaftBasisH6Limit) ComboZhou->addItem(QStringLiteral("h6"));
-                SelectListIndex(*ComboZhou, ComboZhou->count() - 1);
-            }
+            if (OptionPH[2]->isChecked()) RefillBaseShaftList();
             ListFitsForBaseShaft();
         }
     }
@@ -420,6 +413,20 @@ void Form1::PutInZoneBox(ZoneMember member, const QString& entry) {
     } else {
         WriteText(box, entry);
     }
+}
+
+// The interference base shafts depend on the size. The first entry is
+// selected as soon as it is in the list, before the rest is added, so that its
+// chain runs for the new size even when the default ends up elsewhere.
+void Form1::RefillBaseShaftList() {
+    const fits::ZoneList bases =
+        fits::BaseZones(/*shaft basis*/ 1, /*interference*/ 2, Query.BasicSize);
+    ClearList(*ComboZhou);
+    for (std::size_t i = 0; i < bases.Entries.size(); ++i) {
+        ComboZhou->addItem(FromUtf8(bases.Entries[i]));
+        if (i == 0) SelectListIndex(*ComboZhou, 0);
+    }
+    SelectListIndex(*ComboZhou, bases.DefaultPosition);
 }
 
 void Form1::ListFitsForBaseHole() {

@@ -107,6 +107,7 @@ class Form1 : public QWidget {
     void DrawToleranceDiagram();
     void ListFitsForBaseHole();
     void ListFitsForBaseShaft();
+    void RefillBaseShaftList();
 
     void CreateControls();
     void ConnectHandlers();
