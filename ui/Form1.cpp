@@ -483,41 +483,26 @@ void Form1::ZoneBoxChange(ZoneMember member) {
 
 // ---- Limit deviations ----------------------------------------------------------
 
-void Form1::ComputeHoleDeviations() {
-    Query.HoleOk = false;
-    Query.ErrorCode = error_code::kNone;
-    const std::string zoneText = TeK->text().toStdString();
-    const std::string letters = Query.HoleLetter;
-    const std::string grade = Query.HoleGrade;
-    const ZoneDeviations hole = EvaluateHoleZone(
-        Query.ToleranceTables,
-        ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText});
-    if (hole.BarPlaced) PlaceFractionBarLeft();
-    Query.HoleGrade = hole.Grade;
-    if (!hole.Ok()) {
-        Query.ErrorCode = hole.ErrorCode;
-        ShowError(Query.ErrorCode);
-        return;
-    }
-    Query.HoleUpperDev = hole.Upper;
-    Query.HoleLowerDev = hole.Lower;
-    LabelSC[1]->SetText(FromUtf8(hole.UpperText));
-    LabelSC[2]->SetText(FromUtf8(hole.LowerText));
-    Query.HoleOk = true;
-}
+void Form1::ComputeHoleDeviations() { ComputeDeviations(ZoneMember::Hole); }
 
-void Form1::ComputeShaftDeviations() {
-    Query.ShaftOk = false;
+void Form1::ComputeShaftDeviations() { ComputeDeviations(ZoneMember::Shaft); }
+
+// Only the hole zone's text is passed on: "M6" has a rule of its own.
+void Form1::ComputeDeviations(ZoneMember member) {
+    const bool hole = member == ZoneMember::Hole;
+    bool& ok = hole ? Query.HoleOk : Query.ShaftOk;
+    ok = false;
     Query.ErrorCode = error_code::kNone;
-    const std::string letters = Query.ShaftLetter;
-    const std::string grade = Query.ShaftGrade;
-    const ZoneDeviations shaft =
-        EvaluateShaftZone(Query.ToleranceTables,
-                          ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), {}});
-    if (shaft.BarPlaced) PlaceFractionBarLeft();
-    Query.ShaftGrade = shaft.Grade;
-    if (!shaft.Ok()) {
-        Query.ErrorCode = shaft.ErrorCode;
+    const std::string zoneText = hole ? TeK->text().toStdString() : std::string();
+    const std::string letters = hole ? Query.HoleLetter : Query.ShaftLetter;
+    std::string& grade = hole ? Query.HoleGrade : Query.ShaftGrade;
+    const ZoneQuery query{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText};
+    const ZoneDeviations zone = hole ? EvaluateHoleZone(Query.ToleranceTables, query)
+                                     : EvaluateShaftZone(Query.ToleranceTables, query);
+    if (zone.BarPlaced) PlaceFractionBarLeft();
+    grade = zone.Grade;
+    if (!zone.Ok()) {
+        Query.ErrorCode = zone.ErrorCode;
         ShowError(Query.ErrorCode);
         return;
     }
