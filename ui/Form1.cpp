@@ -30,7 +30,12 @@ namespace brimsel::ui {
 
 namespace {
 
-constexpr const char* kWindowCaption = "Brimsel   V1.3.8";
+#ifndef BRIMSEL_VERSION
+#error "BRIMSEL_VERSION must name the program's version"
+#endif
+
+// The title, three blanks, the version.
+constexpr const char* kWindowCaption = "Brimsel   V" BRIMSEL_VERSION;
 constexpr const char* kBlankDeviation = " - - -";
 constexpr const char* kKindMark = "●  ";
 constexpr std::int16_t kBackspace = 8;
@@ -506,11 +511,12 @@ void Form1::ComputeDeviations(ZoneMember member) {
         ShowError(Query.ErrorCode);
         return;
     }
-    Query.ShaftUpperDev = shaft.Upper;
-    Query.ShaftLowerDev = shaft.Lower;
-    LabelXC[1]->SetText(FromUtf8(shaft.UpperText));
-    LabelXC[2]->SetText(FromUtf8(shaft.LowerText));
-    Query.ShaftOk = true;
+    (hole ? Query.HoleUpperDev : Query.ShaftUpperDev) = zone.Upper;
+    (hole ? Query.HoleLowerDev : Query.ShaftLowerDev) = zone.Lower;
+    const auto& labels = hole ? LabelSC : LabelXC;
+    labels[1]->SetText(FromUtf8(zone.UpperText));
+    labels[2]->SetText(FromUtf8(zone.LowerText));
+    ok = true;
 }
 
 // ---- Error display -------------------------------------------------------------
