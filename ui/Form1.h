@@ -102,11 +102,13 @@ class Form1 : public QWidget {
     void PutInZoneBox(ZoneMember member, const QString& entry);
     void ComputeHoleDeviations();
     void ComputeShaftDeviations();
+    void ComputeDeviations(ZoneMember member);
     void ShowError(std::int16_t code);
     void ShowFitResult();
     void DrawToleranceDiagram();
     void ListFitsForBaseHole();
     void ListFitsForBaseShaft();
+    void RefillBaseShaftList();
 
     void CreateControls();
     void ConnectHandlers();
