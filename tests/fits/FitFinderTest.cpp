@@ -82,7 +82,7 @@ std::map<std::string, Expected> BruteForce(float size, bool all, const std::stri
     if (!all) return fits;
     std::set<std::string> holes = {"JS"}, shafts = {"js"};
     for (const DeviationBand& band : DeviationBands()) {
-        (band.Side == Member::Hole ? holes : shafts).insert(std::string(band.Letters));
+        (band.Side == ZoneMember::Hole ? holes : shafts).insert(std::string(band.Letters));
     }
     std::vector<std::string> grades = {"01"};
     for (int g = 0; g <= 18; ++g) grades.push_back(std::to_string(g));
