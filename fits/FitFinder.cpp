@@ -23,8 +23,9 @@ constexpr std::array<std::string_view, 28> kHoleLetters = {
 constexpr std::array<std::string_view, 28> kShaftLetters = {
     "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "j",  "js", "k",
     "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
-constexpr std::array<std::string_view, 20> kGrades = {
-    "01", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18"};
+constexpr std::array<std::string_view, 20> kGrades = {"01", "0",  "1",  "2",  "3",  "4",  "5",
+                                                      "6",  "7",  "8",  "9",  "10", "11", "12",
+                                                      "13", "14", "15", "16", "17", "18"};
 constexpr std::size_t kBaseLetter = 10;  // "H" / "h"
 constexpr std::size_t kZones = kHoleLetters.size() * kGrades.size();
 

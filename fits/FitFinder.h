@@ -30,7 +30,14 @@ struct FitRequest {
     std::size_t Limit = 0;             // most fits returned; 0: all of them
 };
 
-enum class FindProblem { None, SizeNotANumber, SizeOutside, MinNotANumber, MaxNotANumber, MinAboveMax };
+enum class FindProblem {
+    None,
+    SizeNotANumber,
+    SizeOutside,
+    MinNotANumber,
+    MaxNotANumber,
+    MinAboveMax
+};
 
 struct FoundFit {
     std::string Hole;  // "H7"
@@ -55,9 +62,9 @@ struct FoundFit {
 
 struct FitSearch {
     FindProblem Problem = FindProblem::None;
-    float BasicSize = 0.0f;         // as the window holds the size
-    std::vector<FoundFit> Fits;     // the qualifying fits, ranked, at most Limit
-    std::size_t Qualifying = 0;     // all qualifying fits, before Limit
+    float BasicSize = 0.0f;            // as the window holds the size
+    std::vector<FoundFit> Fits;        // the qualifying fits, ranked, at most Limit
+    std::size_t Qualifying = 0;        // all qualifying fits, before Limit
     std::vector<FoundFit> NearMisses;  // only when nothing qualifies: the nearest few
     std::size_t Considered = 0;        // fits of the scope that were compared
     bool Ok() const { return Problem == FindProblem::None; }

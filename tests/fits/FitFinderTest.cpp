@@ -57,7 +57,8 @@ void Offer(std::map<std::string, Expected>& fits, const std::string& h, const st
     split(h, hl, hg);
     split(s, sl, sg);
     long long es = 0, ei = 0, ES = 0, EI = 0;
-    if (!Zone(true, hl, hg, size, custom, ES, EI) || !Zone(false, sl, sg, size, custom, es, ei)) return;
+    if (!Zone(true, hl, hg, size, custom, ES, EI) || !Zone(false, sl, sg, size, custom, es, ei))
+        return;
     fits[name] = {ES - ei, EI - es, standing, basis};
 }
 
@@ -67,9 +68,11 @@ std::map<std::string, Expected> BruteForce(float size, bool all, const std::stri
     for (int b = 0; b <= 1; ++b) {
         if (basis != "any" && basis != (b == 0 ? "hole" : "shaft")) continue;
         for (std::int16_t kind = 0; kind <= 2; ++kind) {
-            for (const std::string_view base : BaseZones(static_cast<std::int16_t>(b), kind, size).Entries) {
+            for (const std::string_view base :
+                 BaseZones(static_cast<std::int16_t>(b), kind, size).Entries) {
                 const std::string key = FitGroupKey(kind, base);
-                const ZoneList group = b == 0 ? ListHoleBasisGroup(key, size) : ListShaftBasisGroup(key, size);
+                const ZoneList group =
+                    b == 0 ? ListHoleBasisGroup(key, size) : ListShaftBasisGroup(key, size);
                 for (std::string_view entry : group.Entries) {
                     const int standing = entry.starts_with('*') ? 0 : 1;
                     if (entry.starts_with('*')) entry.remove_prefix(1);
@@ -92,8 +95,7 @@ std::map<std::string, Expected> BruteForce(float size, bool all, const std::stri
             for (const std::string& letters : b == 0 ? shafts : holes) {
                 for (const std::string& other : grades) {
                     const std::string mate = letters + other;
-                    Offer(fits, b == 0 ? "H" + g : mate, b == 0 ? mate : "h" + g, size, true, 2,
-                          b);
+                    Offer(fits, b == 0 ? "H" + g : mate, b == 0 ? mate : "h" + g, size, true, 2, b);
                 }
             }
         }
@@ -111,8 +113,10 @@ std::string Line(const std::string& name, const Expected& e) {
 TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
     for (const test::TsvRow& row : test::ReadTsv("fits/finder.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        FitRequest request{row[0], row[1], row[2], row[3] == "all" ? FitScope::All : FitScope::Catalogue, std::nullopt};
-        if (row[4] != "any") request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
+        FitRequest request{row[0], row[1], row[2],
+                           row[3] == "all" ? FitScope::All : FitScope::Catalogue, std::nullopt};
+        if (row[4] != "any")
+            request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
         const FitSearch found = FindFits(Tables(), request);
         ASSERT_TRUE(found.Ok());
         const long long min = Tenths(row[1]), max = Tenths(row[2]);
@@ -138,7 +142,8 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
                 EXPECT_EQ(f.Miss / 1000, std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max));
                 if (previous && previous->Miss == f.Miss && previous->Standing == f.Standing) {
                     const long long was = previous->Max - previous->Min, is = f.Max - f.Min;
-                    EXPECT_GE(was, is) << f.Hole << "/" << f.Shaft << " ranked after a narrower fit";
+                    EXPECT_GE(was, is)
+                        << f.Hole << "/" << f.Shaft << " ranked after a narrower fit";
                     if (was == is) {
                         EXPECT_LE(std::llabs(previous->Max + previous->Min - (min + max) * 1000),
                                   std::llabs(f.Max + f.Min - (min + max) * 1000));
@@ -166,13 +171,13 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
 }
 
 TEST(FitFinder, RefusesBadRequestsAndKeepsTheLimit) {
-    const FindProblem problems[] = {FindProblem::None, FindProblem::SizeNotANumber, FindProblem::SizeOutside,
-                                    FindProblem::MinNotANumber, FindProblem::MaxNotANumber,
-                                    FindProblem::MinAboveMax};
+    const FindProblem problems[] = {FindProblem::None,          FindProblem::SizeNotANumber,
+                                    FindProblem::SizeOutside,   FindProblem::MinNotANumber,
+                                    FindProblem::MaxNotANumber, FindProblem::MinAboveMax};
     for (const test::TsvRow& row : test::ReadTsv("fits/finder-requests.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const FitSearch found =
-            FindFits(Tables(), {row[0], row[1], row[2], FitScope::All, std::nullopt, std::stoul(row[3])});
+        const FitSearch found = FindFits(
+            Tables(), {row[0], row[1], row[2], FitScope::All, std::nullopt, std::stoul(row[3])});
         EXPECT_EQ(found.Problem, problems[std::stoi(row[4])]);
         EXPECT_EQ(found.Fits.size() + found.NearMisses.size(), std::stoul(row[5]));
     }
