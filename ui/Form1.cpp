@@ -154,6 +154,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
     CreateControls();
     ConnectHandlers();
+    ConnectResultExtras();
 }
 
 void Form1::CreateControls() {
