@@ -134,12 +134,15 @@ class DrawingSurface : public QWidget {
     int TextWidth(const QString& text) const;
 
     const QImage& Image() const { return image_; }
+    // Everything drawn since the last Clear, in drawing order.
+    const std::vector<DiagramCommand>& Commands() const { return commands_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QImage image_;
+    std::vector<DiagramCommand> commands_;
 };
 
 // Program writes.

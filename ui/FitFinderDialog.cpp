@@ -100,10 +100,13 @@ void FitFinderDialog::Refresh() {
     const std::string size = SizeBox->text().toStdString();
     const std::string min = MinBox->text().toStdString();
     const std::string max = MaxBox->text().toStdString();
-    fits::FitRequest request{size, min, max,
-                             ScopeList->currentIndex() == 1 ? fits::FitScope::All
-                                                            : fits::FitScope::Catalogue,
-                             std::nullopt, kFinderRows};
+    fits::FitRequest request{
+        size,
+        min,
+        max,
+        ScopeList->currentIndex() == 1 ? fits::FitScope::All : fits::FitScope::Catalogue,
+        std::nullopt,
+        kFinderRows};
     if (BasisList->currentIndex() > 0) {
         request.Basis =
             BasisList->currentIndex() == 1 ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
@@ -137,7 +140,8 @@ void FitFinderDialog::Refresh() {
         }
         Status->setText(near ? Text(More::FinderNone) : status);
     }
-    Fits->headerItem()->setText(6, Text(near ? More::FinderMissColumn : More::FinderMarginMinColumn));
+    Fits->headerItem()->setText(6,
+                                Text(near ? More::FinderMissColumn : More::FinderMarginMinColumn));
     Fits->headerItem()->setText(7, near ? QString() : Text(More::FinderMarginMaxColumn));
     const std::int16_t language = form_.Query.LanguageIndex;
     const auto& list = near ? search_.NearMisses : search_.Fits;
@@ -170,7 +174,8 @@ void FitFinderDialog::Refresh() {
 void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) {
     // The size first, as the user would type it into the size box: the
     // catalogue's lists depend on it.
-    if (form_.Query.ErrorCode == error_code::kBasicSize || form_.Query.BasicSize != search_.BasicSize) {
+    if (form_.Query.ErrorCode == error_code::kBasicSize ||
+        form_.Query.BasicSize != search_.BasicSize) {
         const auto size = ReadExactDecimal(SizeBox->text().toStdString());
         if (!size) return;
         WriteText(*form_.Text1, FromUtf8(ExactDecimalText(size->Units, size->Decimals)));
@@ -184,8 +189,10 @@ void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) {
     const bool holeBasis = fit.Basis == fits::BasisSystem::Hole;
     form_.OptionJZ[holeBasis ? 0 : 1]->click();
     form_.OptionPH[static_cast<std::size_t>(fit.GroupKind)]->click();
-    Pick(holeBasis ? *form_.ComboKong : *form_.ComboZhou, holeBasis ? fit.HoleEntry : fit.ShaftEntry);
-    Pick(holeBasis ? *form_.ComboZhou : *form_.ComboKong, holeBasis ? fit.ShaftEntry : fit.HoleEntry);
+    Pick(holeBasis ? *form_.ComboKong : *form_.ComboZhou,
+         holeBasis ? fit.HoleEntry : fit.ShaftEntry);
+    Pick(holeBasis ? *form_.ComboZhou : *form_.ComboKong,
+         holeBasis ? fit.ShaftEntry : fit.HoleEntry);
 }
 
 }  // namespace brimsel::ui

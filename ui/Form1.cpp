@@ -158,6 +158,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
     CreateControls();
     ConnectHandlers();
+    ConnectResultExtras();
 }
 
 void Form1::CreateControls() {

@@ -14,14 +14,20 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/DataFile.h"
 #include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
+#include "results/Callout.h"
 #include "ui/Controls.h"
 
+class QMenu;
+
 namespace brimsel::ui {
+
+class FitFinderDialog;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -54,6 +60,24 @@ class Form1 : public QWidget {
     void TeZ_Change();
     void Check1_Click();
     void Command1_Click();
+
+    // Beside the result: the context menu, Ctrl+C and the tooltips. They read
+    // what the window shows and change nothing in it.
+    void CopyResult();
+    void CopyCallout(CalloutForm form);
+    void SaveDiagram();
+    // The diagram as SVG when the name ends in ".svg", else as PNG; false when
+    // there is no diagram or the file could not be written whole.
+    bool WriteDiagramFile(const QString& path);
+    // Asks where to save the diagram; empty when the user cancels.
+    std::function<QString()> AskDiagramPath;
+    // The context menu, built on first use, its entries made current.
+    QMenu* PrepareContextMenu();
+    // What a result caption or zone name shows as its tooltip now; empty for none.
+    QString ToolTipFor(const QWidget* control) const;
+    // The fit finder, made on first use, with the size the window holds.
+    void OpenFitFinder();
+    FitFinderDialog* FitFinder = nullptr;
 
     QueryState Query;
     // The normalised zone texts the zone boxes last computed.
@@ -95,8 +119,18 @@ class Form1 : public QWidget {
     QLabel* Image1 = nullptr;
     Caption* Label10 = nullptr;
 
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     friend struct Form1TestAccess;
+
+    void ConnectResultExtras();
+    void BuildContextMenu();
+    // The fit as the window shows it; nothing while an error is shown.
+    std::optional<FitResult> ShownResult() const;
+    QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);
     void PutInZoneBox(ZoneMember member, const QString& entry);

@@ -21,6 +21,14 @@ constexpr Pair kTexts[] = {
 
     // The window's context menu and its dialogs.
     {More::CopyResult, "复制结果", "Copy result"},
+    {More::CopyCallout, "复制标注", "Copy callout"},
+    {More::SaveDiagram, "保存公差带图…", "Save diagram…"},
+    {More::DiagramFileTypes, "PNG 图像 (*.png);;SVG 图形 (*.svg)",
+     "PNG image (*.png);;SVG drawing (*.svg)"},
+    {More::DiagramNotSaved, "公差带图未能保存：", "The diagram could not be saved: "},
+    {More::UpperDeviation, "上极限偏差", "upper deviation"},
+    {More::LowerDeviation, "下极限偏差", "lower deviation"},
+    {More::KindOfFit, "配合类别", "kind of fit"},
 
     // The fit finder.
     {More::FindFit, "查找配合", "Find a fit"},

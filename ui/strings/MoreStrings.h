@@ -16,6 +16,13 @@ enum class More {
 
     // The window's context menu and its dialogs.
     CopyResult,
+    CopyCallout,
+    SaveDiagram,
+    DiagramFileTypes,
+    DiagramNotSaved,
+    UpperDeviation,
+    LowerDeviation,
+    KindOfFit,
 
     // The fit finder.
     FindFit,
