@@ -7,6 +7,7 @@
 
 #include "engine/ExactDecimal.h"
 #include "ui/Form1.h"
+#include "ui/Layout.h"
 #include "ui/strings/StringTable.h"
 
 namespace brimsel::ui {
@@ -34,6 +35,9 @@ void Pick(ListBox& list, const std::string& entry) {
     emit list.activated(index);
 }
 
+constexpr int kWidthTwips = 9600;
+constexpr int kHeightTwips = 6600;
+
 }  // namespace
 
 FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
@@ -56,7 +60,10 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
                            Text(More::FinderStandingColumn), Text(More::FinderBasisColumn),
                            Text(More::FinderMarginMinColumn), Text(More::FinderMarginMaxColumn)});
     Fits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Fits->header()->setStretchLastSection(false);
     Fits->setToolTip(Text(More::FinderHint));
+
+    resize(Px(kWidthTwips), Px(kHeightTwips));
 
     auto* fields = new QFormLayout;
     fields->addRow(Text(More::FinderSize), SizeBox);
@@ -90,6 +97,13 @@ QString FitFinderDialog::Text(More id) const {
 
 void FitFinderDialog::Open() {
     SizeBox->setText(form_.Text1->text());
+    // The first time, the range of the fit the window shows: the list then
+    // starts with that fit and the others as good.
+    if (!opened_ && form_.Picture1->isVisible()) {
+        MinBox->setText(form_.Label3[1]->text().remove(QLatin1Char('+')).trimmed());
+        MaxBox->setText(form_.Label3[0]->text().remove(QLatin1Char('+')).trimmed());
+    }
+    opened_ = true;
     Refresh();
     show();
     raise();

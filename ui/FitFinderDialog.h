@@ -47,6 +47,7 @@ class FitFinderDialog : public QDialog {
 
     Form1& form_;
     fits::FitSearch search_;
+    bool opened_ = false;
 };
 
 // Rows the dialog lists at most; the status line gives the whole count.
