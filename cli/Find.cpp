@@ -76,12 +76,10 @@ void AppendCsvField(std::string& out, std::string_view field, bool last) {
 
 int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
             std::string& err) {
-    const fits::FitRequest request{options.Size,
-                                   options.Min,
-                                   options.Max,
-                                   options.All ? fits::FitScope::All : fits::FitScope::Catalogue,
-                                   options.Basis,
-                                   options.Limit};
+    const fits::FitRequest request{
+        options.Size,  options.Min,
+        options.Max,   options.All ? fits::FitScope::All : fits::FitScope::Catalogue,
+        options.Basis, options.Limit};
     const fits::FitSearch found = fits::FindFits(tables, request);
     if (!found.Ok()) {
         err += std::string(Problem(found.Problem, options.Language)) + "\n";
@@ -123,12 +121,11 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
         status += shown;
     }
     out += status + "\n";
-    std::vector<Row> rows{{text(More::FinderFitColumn), text(More::FinderMaxColumn),
-                           text(More::FinderMinColumn),
-                           text(near ? More::FinderMissColumn : More::FinderMarginMinColumn),
-                           near ? "" : text(More::FinderMarginMaxColumn),
-                           text(More::FinderStandingColumn), text(More::FinderBasisColumn),
-                           text(More::FinderKindColumn)}};
+    std::vector<Row> rows{
+        {text(More::FinderFitColumn), text(More::FinderMaxColumn), text(More::FinderMinColumn),
+         text(near ? More::FinderMissColumn : More::FinderMarginMinColumn),
+         near ? "" : text(More::FinderMarginMaxColumn), text(More::FinderStandingColumn),
+         text(More::FinderBasisColumn), text(More::FinderKindColumn)}};
     for (const fits::FoundFit& fit : list) {
         const int d = fit.Decimals;
         const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
