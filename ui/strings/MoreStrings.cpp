@@ -19,6 +19,43 @@ constexpr Pair kTexts[] = {
     {More::LargestSize, "最大极限尺寸", "largest limit of size"},
     {More::SmallestSize, "最小极限尺寸", "smallest limit of size"},
 
+    // Derivations, measured-size checks and applicability.
+    {More::ExplainHeading, "{1}，基本尺寸 {2} mm", "{1} at {2} mm"},
+    {More::SizeRange, "尺寸分段：大于 {1} 至 {2} mm",
+     "size range: above {1} up to and including {2} mm"},
+    {More::FirstSizeRange, "尺寸分段：至 {2} mm", "size range: up to and including {2} mm"},
+    {More::RangeShort, "大于 {1} 至 {2} mm", "above {1} to {2} mm"},
+    {More::FirstRangeShort, "至 {2} mm", "up to {2} mm"},
+    {More::StandardTolerance, "标准公差 {1} = {2} µm", "standard tolerance {1} = {2} µm"},
+    {More::FundamentalDeviation, "基本偏差 {1}", "fundamental deviation {1}"},
+    {More::NoFundamentalDeviation, "基本偏差：无，公差带对称于零线",
+     "fundamental deviation: none, the zone lies symmetric to the zero line"},
+    {More::LimitDeviations, "极限偏差", "limit deviations"},
+    {More::Separator, "，", ", "},
+    {More::RuleLine, "规则：{1}", "rule: {1}"},
+    {More::RuleDelta, "表值加 Δ（本尺寸分段的 ITn − IT(n−1)）：K、M、N 至 IT8，P 至 ZC 至 IT7",
+     "Δ (ITn - IT(n-1) of the size range) added to the table's value: K, M, N up to IT8, "
+     "P to ZC up to IT7"},
+    {More::RuleSymmetric, "JS/js：极限偏差为 ±IT/2", "JS/js: limit deviations ±IT/2"},
+    {More::RuleSymmetricRounded, "JS/js 的 IT7 至 IT11，IT 为奇数 µm 时取 ±(IT − 1)/2",
+     "JS/js IT7 to IT11 with an odd number of µm: ±(IT - 1)/2"},
+    {More::RuleM6Special, "M6 在大于 250 至 315 mm 时 ES = -9 µm（标准的特例）",
+     "M6 above 250 up to and including 315 mm: ES = -9 µm, the standard's special case"},
+    {More::RuleGradeBand,
+     "J/j：各公差等级有各自的表值（J6、J7、J8；j5 至 j6、j7、j8），其他等级不在标准内",
+     "J/j: a table value for each grade (J6, J7, J8; j5 to j6, j7, j8); other grades lie "
+     "outside the standard"},
+    {More::RuleSmallSize, "基本尺寸至 1 mm：不用 A、B（a、b）、IT14 及更粗的等级和 IT8 以上的 N",
+     "sizes up to 1 mm: no A, B (a, b), no grade IT14 or coarser, no N above IT8"},
+    {More::Inside, "合格", "inside"},
+    {More::Outside, "超差", "outside"},
+    {More::NearerLargest, "距最大极限尺寸 {1} mm", "{1} mm to the largest limit of size"},
+    {More::NearerSmallest, "距最小极限尺寸 {1} mm", "{1} mm to the smallest limit of size"},
+    {More::Defined, "有定义", "defined"},
+    {More::TooManyDigits, "基本尺寸的有效数字多于 7 位",
+     "the basic size has more than 7 significant digits"},
+    {More::LineTooLong, "输入行过长", "the line is too long"},
+
     // The window's context menu and its dialogs.
     {More::CopyResult, "复制结果", "Copy result"},
 
