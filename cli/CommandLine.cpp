@@ -41,14 +41,17 @@ apply.
          whatever their case.
 
   --csv        CSV rows instead of lines: a header, then one row per zone
-               size,zone,upper_mm,lower_mm,upper_text,lower_text,code,
-               max_text,min_text,max_name,min_name,kind
+               {columns}
                A fit adds a row after its two zone rows: zone HOLE/SHAFT,
                upper_mm and lower_mm the largest and smallest clearance
                (ES-ei, EI-es, negative for an interference) as max_text and
-               min_text show them, upper_text and lower_text empty, and the
-               last five columns filled. Rows that failed carry their code and
-               leave the values empty.
+               min_text show them, upper_text and lower_text empty, and
+               max_text to kind filled. Zone rows fill the columns from
+               upper_size on: the limits of size, the size range (above
+               range_low up to range_high), IT, the fundamental deviation as
+               the table gives it, the delta when added, and the rule (none,
+               delta, symmetric, symmetric-rounded, m6-special, grade-band).
+               Rows that failed carry their code and leave the values empty.
   --batch      read one query "SIZE ZONE..." a line from standard input and
                write CSV rows; blank lines and lines starting with # are skipped
   --lang zh|en messages and names in Chinese (the default) or English
@@ -166,7 +169,13 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     return cl;
 }
 
-std::string_view HelpText() { return kHelp; }
+std::string HelpText() {
+    constexpr std::string_view kColumns = "{columns}";
+    std::string text(kHelp);
+    const std::size_t at = text.find(kColumns);
+    text.replace(at, kColumns.size(), CsvColumnNames(62, "               "));
+    return text;
+}
 
 std::string VersionText() { return std::string(kProgramName) + " " + BRIMSEL_VERSION; }
 
@@ -202,7 +211,7 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 bool RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
               std::int16_t language) {
     OutputBuffer buffer(out);
-    buffer.Data() += kCsvHeader;
+    buffer.Data() += CsvHeader();
     bool allComputed = true;
     std::string line;
     while (std::getline(in, line)) {
@@ -258,7 +267,7 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
         allComputed = RunBatch(tables, in, out, cl.Language);
     } else {
         OutputBuffer buffer(out);
-        if (cl.Csv) buffer.Data() += kCsvHeader;
+        if (cl.Csv) buffer.Data() += CsvHeader();
         for (std::size_t z = 1; z < cl.Operands.size(); ++z) {
             const QueryResult result = EvaluateQuery(tables, cl.Operands.front(), cl.Operands[z]);
             allComputed = allComputed && result.AllComputed();

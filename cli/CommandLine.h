@@ -31,7 +31,7 @@ struct CommandLine {
 // dash are operands (a bad size), except "-h".
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
-std::string_view HelpText();
+std::string HelpText();
 std::string VersionText();
 
 // The folder of the running executable: /proc/self/exe, else argv[0] (its own
