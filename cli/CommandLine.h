@@ -17,18 +17,29 @@ inline constexpr int kExitComputed = 0;    // every zone computed
 inline constexpr int kExitZoneFailed = 1;  // at least one zone failed; every row still written
 inline constexpr int kExitUsage = 2;       // usage error, bad or missing data file, output failed
 
+// What the command does; one form per run.
+enum class CommandForm : std::uint8_t {
+    Query,    // SIZE ZONE...
+    Batch,    // --batch: queries from standard input
+    Explain,  // --explain SIZE ZONE...
+    Check,    // --check SIZE ZONE MEASURED...
+    Ranges,   // --ranges ZONE...
+};
+
 struct CommandLine {
+    CommandForm Form = CommandForm::Query;
     bool Csv = false;
-    bool Batch = false;
     bool Help = false;
     bool Version = false;
     std::int16_t Language = kChinese;
-    std::vector<std::string> Operands;  // SIZE ZONE...
+    std::vector<std::string> Operands;  // the form's operands, in order
     std::string Problem;                // a usage error when not empty
 };
 
-// Options may stand anywhere before "--"; "-5" and other texts with a single
-// dash are operands (a bad size), except "-h".
+// Options may stand anywhere before "--". An argument that starts with "-"
+// and a letter ("-h", "-x") or with "--" is an option, so an unknown one is a
+// usage error; other texts ("-5", "-0.080", "-") are operands. An option with
+// a value takes the next argument or "=VALUE" ("--lang en", "--lang=en").
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 std::string HelpText();

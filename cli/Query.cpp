@@ -34,13 +34,14 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
                   std::string_view text, ZoneMember member, ZoneResult& result) {
     result.Member = member;
     const bool hole = member == ZoneMember::Hole;
-    if (!IsZoneText(text)) {
+    const std::optional<NormalisedZone> read = ReadZoneCode(text, member);
+    if (!read) {
         result.Zone.assign(text);
         result.Code = hole ? error_code::kHoleZone : error_code::kShaftZone;
         if (!size) result.Code = error_code::kBasicSize;
         return;
     }
-    const NormalisedZone zone = NormaliseZoneCode(text, member);
+    const NormalisedZone& zone = *read;
     result.Zone = zone.Text;
     if (!size) {
         result.Code = error_code::kBasicSize;
@@ -59,8 +60,10 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
         result.Lower = deviations.Lower;
         result.UpperText = std::move(deviations.UpperText);
         result.LowerText = std::move(deviations.LowerText);
-        result.Derivation = std::move(deviations.Derivation);
     }
+    // Kept on failures too: an explanation shows how far the evaluation got.
+    result.Derivation = std::move(deviations.Derivation);
+    result.Grade = std::move(deviations.Grade);
 }
 
 // Digits and one point, as ParseBasicSize accepts them, written the way
@@ -86,9 +89,9 @@ void AddSizeLimits(QueryResult& result) {
 }
 
 void AppendReadablePrefix(std::string& out, const QueryResult& result, std::string_view zone) {
-    out += result.SizeText;
+    out += ShownText(result.SizeText);
     out += "  ";
-    out += zone;
+    out += ShownText(zone);
     out += "  ";
 }
 
@@ -104,6 +107,11 @@ void AppendReadableError(std::string& out, const QueryResult& result, std::int16
 }
 
 }  // namespace
+
+std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember member) {
+    if (!IsZoneText(text)) return std::nullopt;
+    return NormaliseZoneCode(text, member);
+}
 
 std::optional<float> ParseBasicSize(std::string_view text) {
     bool digit = false;
@@ -215,6 +223,22 @@ void AppendCsvField(std::string& out, std::string_view field) {
     out.resize(static_cast<std::size_t>(WriteCsvField(out.data() + at, field) - out.data()));
 }
 
+std::string ShownText(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+            continue;
+        }
+        constexpr std::string_view kHex = "0123456789abcdef";
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 0xf];
+    }
+    return shown;
+}
+
 std::string_view CsvHeader() {
     static const std::string header = CsvColumnNames(std::string::npos, "") + "\n";
     return header;
@@ -237,17 +261,17 @@ std::string CsvColumnNames(std::size_t width, std::string_view indent) {
     return names;
 }
 
-void AppendCsvRow(std::string& out, const CsvRow& row) {
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields) {
     // Room for every field quoted with every character doubled, a comma or
     // the line end after each: one resize and one pass per row.
     std::size_t room = 0;
-    for (const std::string_view field : row.Fields) room += 2 * field.size() + 3;
+    for (const std::string_view field : fields) room += 2 * field.size() + 3;
     const std::size_t at = out.size();
     out.resize(at + room);
     char* end = out.data() + at;
-    for (std::size_t i = 0; i < kCsvColumnCount; ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) *end++ = ',';
-        end = WriteCsvField(end, row.Fields[i]);
+        end = WriteCsvField(end, fields[i]);
     }
     *end++ = '\n';
     out.resize(static_cast<std::size_t>(end - out.data()));
@@ -278,7 +302,7 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
             row[CsvColumn::DeltaUm] = d.DeltaUm;
             row[CsvColumn::Rule] = RuleKeyword(d.Rule);
         }
-        AppendCsvRow(out, row);
+        AppendCsvRow(out, row.Fields);
     }
     if (!result.Fit) return;
     const FitResult& fit = *result.Fit;
@@ -302,7 +326,7 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
         row[CsvColumn::MinName] = LookUpString(language, limits.SecondLimitString);
         row[CsvColumn::Kind] = LookUpString(language, limits.KindString);
     }
-    AppendCsvRow(out, row);
+    AppendCsvRow(out, row.Fields);
 }
 
 void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language) {

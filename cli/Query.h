@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,7 @@ struct ZoneResult {
     float Lower = 0.0f;     // EI or ei, mm
     std::string UpperText;  // the captions of the window
     std::string LowerText;
+    std::string Grade;          // the grade number as text ("-1" for IT01) when looked up
     SizeLimits Limits;          // from the size text and the captions
     ZoneDerivation Derivation;  // where the numbers come from
     bool Ok() const { return Code == 0; }
@@ -55,6 +57,10 @@ struct QueryResult {
     std::optional<FitResult> Fit;
     bool AllComputed() const;
 };
+
+// A zone argument as the query takes it: letters and digits behind one
+// preferred mark, normalised for the member; nothing for other characters.
+std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember member);
 
 // A zone argument with a "/" is a fit: hole zone before the first "/", shaft
 // zone after it, each normalised by its position as the window's two zone
@@ -140,7 +146,12 @@ struct CsvRow {
     std::array<std::string_view, kCsvColumnCount> Fields{};
     std::string_view& operator[](CsvColumn column) { return Fields[CsvIndex(column)]; }
 };
-void AppendCsvRow(std::string& out, const CsvRow& row);
+// Fields quoted as needed, separated by commas, ended by a line end.
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields);
+
+// Text from the input as readable output shows it: every control character
+// written as \xNN, so that no input can move the cursor or clear the screen.
+std::string ShownText(std::string_view text);
 
 // A field quoted when it holds a comma, a quote, a line break or a leading or
 // trailing blank (the caption " 0"); quotes inside are doubled.
