@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <system_error>
@@ -57,8 +58,9 @@ apply.
                delta, symmetric, symmetric-rounded, m6-special, grade-band).
                Rows that failed carry their code and leave the values empty.
   --batch      read one query "SIZE ZONE..." a line from standard input and
-               write CSV rows; blank lines and lines starting with # are
-               skipped
+               write CSV rows; blank lines, lines starting with # and a
+               byte-order mark at the start are skipped; a line longer than
+               65536 bytes is one failed row with code 1
   --explain    where each zone's numbers come from: the size range, IT, the
                fundamental deviation and Δ, the rule that applied, the limit
                deviations and the limits of size
@@ -185,7 +187,7 @@ constexpr OptionSpec kOptions[] = {
          } else if (value == "en") {
              cl.Language = kEnglish;
          } else {
-             return "unknown language \"" + std::string(value) + "\"; use zh or en";
+             return "unknown language \"" + ShownText(value) + "\"; use zh or en";
          }
          return std::string();
      }},
@@ -283,7 +285,7 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
             }
         }
         if (spec == nullptr) {
-            cl.Problem = "unknown option " + std::string(name);
+            cl.Problem = "unknown option " + ShownText(name);
             return cl;
         }
         std::string_view value;
@@ -347,27 +349,103 @@ std::filesystem::path ProgramFolder(const char* argv0) {
     return {};
 }
 
-bool RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-              std::int16_t language) {
+namespace {
+
+// Lines of a stream read through a buffer of fixed size, so that memory stays
+// bounded whatever the input; a line's bytes beyond kLongestBatchLine are
+// dropped and the line marked as too long.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in) : in_(in), buffer_(kChunk) {}
+
+    // The next line without its line end; false at the end of the input or on
+    // a read error (then Failed()).
+    bool Next(std::string& line, bool& tooLong) {
+        line.clear();
+        tooLong = false;
+        bool started = false;
+        while (true) {
+            if (begin_ == end_ && !Fill()) return started;
+            started = true;
+            const char* from = buffer_.data() + begin_;
+            const std::size_t available = end_ - begin_;
+            const void* newline = std::memchr(from, '\n', available);
+            const std::size_t length =
+                newline != nullptr
+                    ? static_cast<std::size_t>(static_cast<const char*>(newline) - from)
+                    : available;
+            if (line.size() + length > kLongestBatchLine) {
+                tooLong = true;
+            } else if (!tooLong) {
+                line.append(from, length);
+            }
+            begin_ += length;
+            if (newline != nullptr) {
+                ++begin_;
+                return true;
+            }
+        }
+    }
+
+    bool Failed() const { return failed_; }
+
+  private:
+    static constexpr std::size_t kChunk = 1 << 16;
+
+    bool Fill() {
+        begin_ = end_ = 0;
+        if (!in_.good()) return false;
+        in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        end_ = static_cast<std::size_t>(in_.gcount());
+        if (in_.bad()) failed_ = true;
+        return end_ > 0;
+    }
+
+    std::istream& in_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool failed_ = false;
+};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
+                      std::int16_t language) {
     OutputBuffer buffer(out);
     buffer.Data() += CsvHeader();
-    bool allComputed = true;
+    BatchOutcome outcome;
+    LineReader reader(in);
     std::string line;
-    while (std::getline(in, line)) {
-        const std::vector<std::string_view> fields = SplitFields(line);
+    bool tooLong = false;
+    for (std::uint64_t number = 1; reader.Next(line, tooLong); ++number) {
+        if (tooLong) {
+            outcome.AllComputed = false;
+            if (outcome.LongLines++ == 0) outcome.FirstLongLine = number;
+            CsvRow row;
+            row[CsvColumn::Code] = "1";
+            AppendCsvRow(buffer.Data(), row.Fields);
+            continue;
+        }
+        std::string_view text = line;
+        if (number == 1 && text.starts_with(kByteOrderMark)) text.remove_prefix(3);
+        const std::vector<std::string_view> fields = SplitFields(text);
         if (fields.empty() || fields.front().starts_with("#")) continue;
         // A size with no zone is a query with an empty zone, which fails visibly.
         const std::size_t zones = fields.size() == 1 ? 1 : fields.size() - 1;
         for (std::size_t z = 1; z <= zones; ++z) {
             const std::string_view zone = z < fields.size() ? fields[z] : std::string_view();
             const QueryResult result = EvaluateQuery(tables, fields.front(), zone);
-            allComputed = allComputed && result.AllComputed();
+            outcome.AllComputed = outcome.AllComputed && result.AllComputed();
             AppendCsvRows(buffer.Data(), result, language);
         }
         buffer.MaybeFlush();
     }
+    outcome.InputFailed = reader.Failed();
     buffer.Flush();
-    return allComputed;
+    return outcome;
 }
 
 int RunQueryCommand(const std::vector<std::string_view>& arguments,
@@ -405,10 +483,21 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
     {
         OutputBuffer buffer(out);
         switch (cl.Form) {
-            case CommandForm::Batch:
+            case CommandForm::Batch: {
                 buffer.Flush();
-                status = RunBatch(tables, in, out, cl.Language) ? kExitComputed : kExitZoneFailed;
+                const BatchOutcome batch = RunBatch(tables, in, out, cl.Language);
+                if (batch.LongLines > 0) {
+                    err << kProgramName << ": " << batch.LongLines << " line(s) longer than "
+                        << kLongestBatchLine << " bytes written as failed rows, the first is line "
+                        << batch.FirstLongLine << "\n";
+                }
+                if (batch.InputFailed) {
+                    err << kProgramName << ": standard input could not be read\n";
+                    return kExitUsage;
+                }
+                status = batch.AllComputed ? kExitComputed : kExitZoneFailed;
                 break;
+            }
             case CommandForm::Query:
                 status = RunQueries(tables, cl, buffer);
                 break;

@@ -55,10 +55,22 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
                     const std::filesystem::path& programFolder, std::istream& in, std::ostream& out,
                     std::ostream& err);
 
+// The longest batch line read as a query; a longer one is one failed row.
+inline constexpr std::size_t kLongestBatchLine = 65536;
+
+struct BatchOutcome {
+    bool AllComputed = true;          // every zone of every line computed
+    bool InputFailed = false;         // standard input could not be read (closed, a folder)
+    std::uint64_t LongLines = 0;      // lines longer than kLongestBatchLine
+    std::uint64_t FirstLongLine = 0;  // the number of the first of them, from 1
+};
+
 // The batch form on tables already read: one query "SIZE ZONE..." a line, CSV
-// rows out. Blank lines and lines starting with "#" are skipped. Returns true
-// when every zone computed.
-bool RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-              std::int16_t language);
+// rows out. Blank lines, lines starting with "#" and a UTF-8 byte-order mark
+// at the start are skipped. Memory stays bounded whatever the input: a line
+// longer than kLongestBatchLine is not kept but written as one failed row
+// (code 1, empty size and zone).
+BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
+                      std::int16_t language);
 
 }  // namespace brimsel
