@@ -1,11 +1,13 @@
 #include "cli/CommandLine.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <istream>
 #include <ostream>
 #include <system_error>
 
+#include "cli/Find.h"
 #include "cli/Inspect.h"
 #include "engine/DataFile.h"
 #include "ui/strings/StringTable.h"
@@ -27,6 +29,8 @@ constexpr std::string_view kHelp =
        brimsel-query --explain [--lang zh|en] SIZE ZONE...
        brimsel-query --check [--csv] [--lang zh|en] SIZE ZONE MEASURED...
        brimsel-query --ranges [--csv] [--lang zh|en] ZONE...
+       brimsel-query --find [--all] [--basis hole|shaft] [--limit N] [--csv]
+                     [--lang zh|en] SIZE MIN MAX
        brimsel-query --help | --version
 
 Limit deviations of tolerance zones and limits of fit after GB/T 1800.3-1998
@@ -73,6 +77,21 @@ apply.
   --ranges     the size ranges from 0 to 3150 mm where the standard defines
                each zone, and for the others the error code and message.
                With --csv the columns are zone,range_low,range_high,code
+  --find       the fits whose clearance stays from MIN to MAX (mm; negative
+               for an interference: -0.080 -0.020 is an interference of 20 to
+               80 um), ranked: preferred, common, then other fits; within each
+               the widest sum of both tolerances, then the band nearest the
+               middle of the range. Margins are the distances to MIN and MAX.
+               When none qualifies, the nearest few fits and how far each
+               misses. With --csv the columns are
+               {find_columns}
+               where scope is preferred, common or other and only near misses
+               fill miss_mm
+  --all        --find searches every fit H/any and any/h of the standard, not
+               only the preferred and common ones
+  --basis hole|shaft
+               --find keeps one basis system
+  --limit N    --find writes the first N fits (default 10; 0 for all)
   --lang zh|en messages and names in Chinese (the default) or English
   --help       this text
   --version    the program's version
@@ -85,6 +104,8 @@ Examples:
   brimsel-query --explain --lang en 100 K7
   brimsel-query --check 25 g6 24.990 24.995
   brimsel-query --ranges J6 a11
+  brimsel-query --find 40 -0.080 -0.020
+  brimsel-query --find --all --basis hole --csv 40 0.010 0.050
 
 Options are the arguments that start with "--" or with "-" and a letter;
 "-0.080" is an operand. "--" ends the options.
@@ -92,7 +113,9 @@ Options are the arguments that start with "--" or with "-" and a letter;
 Exit status: 0 when every zone computed, 1 when any zone failed (every row is
 still written), 2 for a usage error, a missing or damaged data file, or input
 or output that could not be read or written. --check exits 1 when any
-measured size lies outside; --ranges exits 1 when a zone is defined nowhere.
+measured size lies outside; --ranges exits 1 when a zone is defined nowhere;
+--find exits 1 when no fit qualifies and only near misses are written, 2 for
+a bad request (MIN above MAX, a size outside 0..3150, not a number).
 )";
 
 // Output gathered in large pieces: one write for many rows, never a flush per row.
@@ -155,7 +178,7 @@ struct OptionSpec {
 
 std::string SetForm(CommandLine& cl, CommandForm form, std::string_view name) {
     if (cl.Form != CommandForm::Query && cl.Form != form) {
-        return "only one of --batch, --explain, --check and --ranges at a time (" +
+        return "only one of --batch, --explain, --check, --ranges and --find at a time (" +
                std::string(name) + ")";
     }
     cl.Form = form;
@@ -179,6 +202,34 @@ constexpr OptionSpec kOptions[] = {
     {"--ranges", "", false,
      [](CommandLine& cl, std::string_view) {
          return SetForm(cl, CommandForm::Ranges, "--ranges");
+     }},
+    {"--find", "", false,
+     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Find, "--find"); }},
+    {"--all", "", false,
+     [](CommandLine& cl, std::string_view) {
+         cl.All = true;
+         if (cl.FindOption.empty()) cl.FindOption = "--all";
+         return std::string();
+     }},
+    {"--basis", "", true,
+     [](CommandLine& cl, std::string_view value) {
+         if (value != "hole" && value != "shaft") {
+             return "unknown basis system \"" + ShownText(value) + "\"; use hole or shaft";
+         }
+         cl.Basis = value;
+         if (cl.FindOption.empty()) cl.FindOption = "--basis";
+         return std::string();
+     }},
+    {"--limit", "", true,
+     [](CommandLine& cl, std::string_view value) {
+         std::size_t limit = 0;
+         const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), limit);
+         if (value.empty() || ec != std::errc() || end != value.data() + value.size()) {
+             return "--limit needs a whole number, not \"" + ShownText(value) + "\"";
+         }
+         cl.Limit = limit;
+         if (cl.FindOption.empty()) cl.FindOption = "--limit";
+         return std::string();
      }},
     {"--lang", "", true,
      [](CommandLine& cl, std::string_view value) {
@@ -212,6 +263,9 @@ bool IsOption(std::string_view arg) {
 // The operands each form needs, or a usage problem.
 std::string CheckOperands(const CommandLine& cl) {
     const std::size_t n = cl.Operands.size();
+    if (cl.Form != CommandForm::Find && !cl.FindOption.empty()) {
+        return cl.FindOption + " goes with --find";
+    }
     switch (cl.Form) {
         case CommandForm::Query:
             if (n == 0) return "a basic size and at least one zone are needed";
@@ -239,6 +293,9 @@ std::string CheckOperands(const CommandLine& cl) {
             break;
         case CommandForm::Ranges:
             if (n < 1) return "--ranges needs at least one zone";
+            break;
+        case CommandForm::Find:
+            if (n != 3) return "--find needs a basic size, MIN and MAX";
             break;
     }
     return {};
@@ -315,6 +372,19 @@ std::string HelpText() {
     std::string text(kHelp);
     const std::size_t at = text.find(kColumns);
     text.replace(at, kColumns.size(), CsvColumnNames(62, "               "));
+    // The finder's columns, from its one list, wrapped like the others.
+    std::string findColumns;
+    std::size_t lineStart = 0;
+    for (const std::string_view column : kFindCsvColumns) {
+        if (!findColumns.empty()) findColumns += ',';
+        if (findColumns.size() - lineStart + column.size() > 62) {
+            findColumns += "\n               ";
+            lineStart = findColumns.size();
+        }
+        findColumns += column;
+    }
+    constexpr std::string_view kFindColumns = "{find_columns}";
+    text.replace(text.find(kFindColumns), kFindColumns.size(), findColumns);
     return text;
 }
 
@@ -510,6 +580,18 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
             case CommandForm::Ranges:
                 status = RunRanges(tables, cl, buffer.Data());
                 break;
+            case CommandForm::Find: {
+                FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2], cl.All,
+                                 std::nullopt,   cl.Limit,       cl.Csv,         cl.Language};
+                if (!cl.Basis.empty()) {
+                    find.Basis =
+                        cl.Basis == "hole" ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
+                }
+                std::string problem;
+                status = RunFind(tables, find, buffer.Data(), problem);
+                if (!problem.empty()) err << kProgramName << ": " << problem;
+                break;
+            }
         }
     }
     out.flush();

@@ -24,6 +24,7 @@ enum class CommandForm : std::uint8_t {
     Explain,  // --explain SIZE ZONE...
     Check,    // --check SIZE ZONE MEASURED...
     Ranges,   // --ranges ZONE...
+    Find,     // --find SIZE MIN MAX
 };
 
 struct CommandLine {
@@ -32,6 +33,12 @@ struct CommandLine {
     bool Help = false;
     bool Version = false;
     std::int16_t Language = kChinese;
+    // --find only: every fit, one basis system ("hole", "shaft"; empty for
+    // both), the most fits written (0: all); FindOption names the first one given.
+    bool All = false;
+    std::string Basis;
+    std::size_t Limit = 10;
+    std::string FindOption;
     std::vector<std::string> Operands;  // the form's operands, in order
     std::string Problem;                // a usage error when not empty
 };
