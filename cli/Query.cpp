@@ -10,10 +10,6 @@ namespace brimsel {
 
 namespace {
 
-constexpr int kBasicSizeMessage = 25;
-constexpr int kZoneMessage = 26;
-constexpr int kOutsideMessage = 27;
-
 bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -71,13 +67,7 @@ void AppendReadablePrefix(std::string& out, const QueryResult& result, std::stri
 }
 
 void AppendReadableError(std::string& out, std::int16_t code, std::int16_t language) {
-    out += "error ";
-    out += IntegerText(code);
-    const std::string_view message = ErrorMessage(code, language);
-    if (!message.empty()) {
-        out += ": ";
-        out += message;
-    }
+    out += ErrorText(code, language);
     out += '\n';
 }
 
@@ -143,23 +133,6 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
     }
     result.Fit = std::move(fit);
     return result;
-}
-
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
-    switch (code) {
-        case error_code::kBasicSize:
-            return LookUpString(language, kBasicSizeMessage);
-        case error_code::kHoleZone:
-        case error_code::kShaftZone:
-            return LookUpString(language, kZoneMessage);
-        case error_code::kHoleOutside:
-        case error_code::kShaftOutside:
-        case error_code::kHoleSmallSize:
-        case error_code::kShaftSmallSize:
-            return LookUpString(language, kOutsideMessage);
-        default:
-            return {};
-    }
 }
 
 void AppendCsvField(std::string& out, std::string_view field) {

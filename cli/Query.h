@@ -11,6 +11,7 @@
 
 #include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
+#include "results/Explanation.h"
 #include "results/FitLimits.h"
 
 namespace brimsel {
@@ -53,10 +54,6 @@ struct QueryResult {
 // boxes do. Without a "/" the case of the first letter tells the member.
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
                           std::string_view zoneArgument);
-
-// The message of an error code in the given half of the string table; empty
-// for 0 and for codes that have none.
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language);
 
 inline constexpr std::string_view kCsvHeader =
     "size,zone,upper_mm,lower_mm,upper_text,lower_text,code,"

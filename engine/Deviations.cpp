@@ -133,6 +133,15 @@ ZoneDeviations Fail(ZoneDeviations result, std::int16_t code) {
     return result;
 }
 
+// The size range shared by the rows read: the finer of the two tables' ranges.
+void NarrowRange(ZoneDerivation& derivation, float low, float high, float& rangeLow,
+                 float& rangeHigh) {
+    rangeLow = std::max(rangeLow, low);
+    rangeHigh = std::min(rangeHigh, high);
+    derivation.RangeLow = SingleText(rangeLow);
+    derivation.RangeHigh = SingleText(rangeHigh);
+}
+
 ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
                             const MemberRules& member) {
     ZoneDeviations result;
@@ -149,6 +158,13 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     std::from_chars(lookup.Grade.data(), lookup.Grade.data() + lookup.Grade.size(), g);
     const float it = lookup.Tolerance;
     const float delta = lookup.Delta;
+    ZoneDerivation& derivation = result.Derivation;
+    float rangeLow = lookup.RangeLow;
+    float rangeHigh = lookup.RangeHigh;
+    if (rangeHigh > 0.0f) {
+        NarrowRange(derivation, rangeLow, rangeHigh, rangeLow, rangeHigh);
+        derivation.ToleranceUm = SingleText(it);
+    }
 
     if (it == 0.0f) return Fail(std::move(result), member.outsideCode);
 
@@ -157,10 +173,14 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
         const bool tooSmall = letters == (member.hole ? "A" : "a") ||
                               letters == (member.hole ? "B" : "b") || g >= 14 ||
                               (member.hole && letters == "N" && g > 8);
-        if (tooSmall) return Fail(std::move(result), member.smallSizeCode);
+        if (tooSmall) {
+            derivation.Rule = ZoneRule::SmallSize;
+            return Fail(std::move(result), member.smallSizeCode);
+        }
     }
 
     const bool symmetric = letters == member.symmetricLetters;
+    if (letters == (member.hole ? "J" : "j")) derivation.Rule = ZoneRule::GradeBand;
 
     double column = 0.0;
     if (!symmetric) {
@@ -187,6 +207,8 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
                            query.BasicSize <= 315.0f;
     if (m6Special) {
         f = -9.0;
+        derivation.Rule = ZoneRule::M6Special;
+        derivation.FundamentalUm = "-9";
     } else if (!symmetric) {
         const Table& deviations = tables.FundamentalDeviations;
         if (!deviations.HasAllElements()) return Fail(std::move(result), member.outsideCode);
@@ -196,12 +218,18 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
             if (!(column >= 1.0 && column < static_cast<double>(deviations.Columns))) {
                 return Fail(std::move(result), member.outsideCode);
             }
+            NarrowRange(derivation, row > 0 ? deviations(0, row - 1) : 0.0f, deviations(0, row),
+                        rangeLow, rangeHigh);
             const float cell = deviations(static_cast<std::int32_t>(column), row);
             if (cell == kUndefinedMark) return Fail(std::move(result), member.outsideCode);
             if (member.hole && IsDeltaMarked(cell)) {
+                derivation.Rule = ZoneRule::Delta;
+                derivation.FundamentalUm = SingleText(std::trunc(cell));
                 if (g < 3) return Fail(std::move(result), member.outsideCode);
+                derivation.DeltaUm = SingleText(delta);
                 f = std::trunc(static_cast<double>(cell)) + static_cast<double>(delta);
             } else {
+                derivation.FundamentalUm = SingleText(cell);
                 f = static_cast<double>(cell);
             }
             break;
@@ -212,17 +240,21 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     double upper = 0.0;
     double lower = 0.0;
     if (symmetric) {
-        const double t = g >= 7 && g <= 11 && IsOddWholeNumber(it) ? itMicrons - 1.0 : itMicrons;
+        const bool rounded = g >= 7 && g <= 11 && IsOddWholeNumber(it);
+        const double t = rounded ? itMicrons - 1.0 : itMicrons;
         upper = t / 2000.0;
         lower = -upper;
+        derivation.Rule = rounded ? ZoneRule::SymmetricRounded : ZoneRule::Symmetric;
     } else if ((letters > member.boundaryLetter) == member.hole) {
         // F is the upper limit: ES of holes J..ZC, es of shafts a..h.
         upper = f / 1000.0;
         lower = (f - itMicrons) / 1000.0;
+        derivation.Role = FundamentalRole::Upper;
     } else {
         // F is the lower limit: EI of holes A..H, ei of shafts j..zc.
         lower = f / 1000.0;
         upper = (f + itMicrons) / 1000.0;
+        derivation.Role = FundamentalRole::Lower;
     }
 
     result.Upper = static_cast<float>(upper);
@@ -238,6 +270,26 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 }
 
 }  // namespace
+
+std::string_view RuleKeyword(ZoneRule rule) {
+    switch (rule) {
+        case ZoneRule::None:
+            return "none";
+        case ZoneRule::Delta:
+            return "delta";
+        case ZoneRule::Symmetric:
+            return "symmetric";
+        case ZoneRule::SymmetricRounded:
+            return "symmetric-rounded";
+        case ZoneRule::M6Special:
+            return "m6-special";
+        case ZoneRule::GradeBand:
+            return "grade-band";
+        case ZoneRule::SmallSize:
+            return "small-size";
+    }
+    return "none";
+}
 
 ZoneDeviations EvaluateHoleZone(const ToleranceData& tables, const ZoneQuery& query) {
     return EvaluateZone(tables, query, kHole);

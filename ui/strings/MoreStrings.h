@@ -14,6 +14,33 @@ enum class More {
     LargestSize,
     SmallestSize,
 
+    // Derivations, measured-size checks and applicability; "{1}", "{2}" stand
+    // for the values put in.
+    ExplainHeading,
+    SizeRange,
+    FirstSizeRange,
+    RangeShort,
+    FirstRangeShort,
+    StandardTolerance,
+    FundamentalDeviation,
+    NoFundamentalDeviation,
+    LimitDeviations,
+    Separator,
+    RuleLine,
+    RuleDelta,
+    RuleSymmetric,
+    RuleSymmetricRounded,
+    RuleM6Special,
+    RuleGradeBand,
+    RuleSmallSize,
+    Inside,
+    Outside,
+    NearerLargest,
+    NearerSmallest,
+    Defined,
+    TooManyDigits,
+    LineTooLong,
+
     // The window's context menu and its dialogs.
     CopyResult,
     CopyCallout,
