@@ -259,7 +259,7 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 
     result.Upper = static_cast<float>(upper);
     result.Lower = static_cast<float>(lower);
-    // DecimalsForPair and FormatDeviation, with each value written once.
+    // Both captions with the same number of decimals, each value written once.
     const std::string upperPlain = SingleText(result.Upper);
     const std::string lowerPlain = SingleText(result.Lower);
     const int decimals = DecimalsForPairTexts(upperPlain, lowerPlain);

@@ -266,8 +266,8 @@ std::pair<double, double> DerivedDeviation(std::string_view h, std::int32_t row)
     const auto it = [upTo](int grade) { return It(grade, upTo); };
     const auto between = [row](std::string_view a, std::string_view b) {
         const Table& t = Standard().FundamentalDeviations;
-        return std::sqrt(t(DeviationColumn(Member::Shaft, a, 18), row) *
-                         t(DeviationColumn(Member::Shaft, b, 18), row));
+        return std::sqrt(t(DeviationColumn(ZoneMember::Shaft, a, 18), row) *
+                         t(DeviationColumn(ZoneMember::Shaft, b, 18), row));
     };
     if (h == "p" && !above500) return {it(7), it(7) + 5};
     if (h == "s" && upTo <= 50) return {it(8) + 1, it(8) + 4};
@@ -314,7 +314,7 @@ TEST(StandardTables, PrintedValuesFollowTheStandardsFormulas) {
     const Table& deviations = Standard().FundamentalDeviations;
     for (const DeviationBand& band : DeviationBands()) {
         // j is the one letter without a formula.
-        if (band.Side != Member::Shaft || band.Column == 0 || band.Letters == "j") continue;
+        if (band.Side != ZoneMember::Shaft || band.Column == 0 || band.Letters == "j") continue;
         for (std::int32_t row = 0; row < deviations.Rows; ++row) {
             const float printed = deviations(band.Column, row);
             if (printed == kUndefinedMark) continue;
