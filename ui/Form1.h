@@ -36,6 +36,7 @@
 #include <string>
 
 #include "engine/DataFile.h"
+#include "engine/Deviations.h"
 #include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
 #include "results/Callout.h"
@@ -96,6 +97,9 @@ class Form1 : public QWidget {
     // The normalised zone texts the zone boxes last computed.
     std::string LastHoleZone;
     std::string LastShaftZone;
+    // The last evaluation of each zone, with where its numbers come from.
+    ZoneDeviations HoleEvaluation;
+    ZoneDeviations ShaftEvaluation;
 
     // Controls; arrays are addressed by index.
     QGroupBox* FrameJB = nullptr;
@@ -143,6 +147,8 @@ class Form1 : public QWidget {
     void BuildContextMenu();
     // The fit as the window shows it; nothing while an error is shown.
     std::optional<FitResult> ShownResult() const;
+    // The member's flag is set and its deviations are shown as numbers.
+    bool MemberShown(ZoneMember member) const;
     QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);
