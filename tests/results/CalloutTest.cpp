@@ -49,7 +49,7 @@ TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
                 "Ø" + limit(first) + "/" + limit(first + 1));
         }
         int d = 0;
-        for (int i = 2; i <= 6; ++i) d = std::max(d, Decimals(row[i]));
+        for (const int i : {2, 3, 5, 6}) d = std::max(d, Decimals(row[i]));
         const auto difference = [&](int a, int b) {
             return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
         };

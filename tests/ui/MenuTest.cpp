@@ -50,12 +50,16 @@ TEST(ResultExtras, Steps) {
     }
 }
 
-// The PNG is the surface's drawing; every box and line of the SVG starts on
-// a pixel of its colour there; a file that cannot be written says so.
-TEST(ResultExtras, SavedDiagrams) {
+// A hovered caption shows its tooltip. The PNG is the surface's drawing; each
+// box and line of the SVG lies on pixels of its colour there; a file that
+// cannot be written says so.
+TEST(ResultExtras, HoverAndSavedDiagrams) {
     test::Driver driver;
     driver.Start("shown");
     Form1& form = *driver.form;
+    QHelpEvent hover(QEvent::ToolTip, {2, 2}, form.LabelSC[1]->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(form.LabelSC[1], &hover);
+    EXPECT_EQ(test::Text(QToolTip::text()), "最大极限尺寸 100.035");
     QTemporaryDir dir;
     const QString png = dir.filePath("d.png"), svg = dir.filePath("d.SVG");
     ASSERT_TRUE(form.WriteDiagramFile(png) && form.WriteDiagramFile(svg));
@@ -72,10 +76,8 @@ TEST(ResultExtras, SavedDiagrams) {
         const bool box = m.captured(1) == "rect";
         const double x = m.captured(2).toDouble() + (box ? m.captured(4).toDouble() / 2 : 0);
         const double y = m.captured(3).toDouble() + (box ? m.captured(5).toDouble() / 2 : 0);
-        const QColor colour(m.captured(6));
-        EXPECT_EQ(QColor(drawn.pixel(int(x / 15), int(y / 15))), colour)
-            << test::Text(m.captured());
         ++shapes;
+        EXPECT_EQ(QColor(drawn.pixel(int(x / 15), int(y / 15))), QColor(m.captured(6)));
     }
     EXPECT_EQ(shapes, 4) << "two boxes, the two halves of the zero line";
 
@@ -83,20 +85,10 @@ TEST(ResultExtras, SavedDiagrams) {
     form.AskDiagramPath = [&] { return dir.filePath("no-such-folder/d.png"); };
     form.SaveDiagram();
     ASSERT_EQ(messages.Messages.size(), 1u);
-    EXPECT_EQ(messages.Messages[0].Icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(messages.Messages[0].Prompt.endsWith(dir.filePath("no-such-folder/d.png")));
+    EXPECT_TRUE(messages.Messages[0].Icon == MessageIcon::Exclamation &&
+                messages.Messages[0].Prompt.endsWith(dir.filePath("no-such-folder/d.png")));
     Form1TestAccess::ShowError(form, 21);
     EXPECT_FALSE(form.WriteDiagramFile(png));
-}
-
-TEST(ResultExtras, ToolTipShowsOnHover) {
-    test::Driver driver;
-    driver.Start("shown");
-    QLabel* label = driver.form->LabelSC[1];
-    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(label, &help);
-    EXPECT_EQ(test::Text(QToolTip::text()), "最大极限尺寸 100.035");
-    QToolTip::hideText();
 }
 
 }  // namespace
