@@ -128,29 +128,26 @@ bool IsOddWholeNumber(float value) {
     return value == std::trunc(value) && std::fmod(value, 2.0f) != 0.0f;
 }
 
-ZoneDeviations Fail(ZoneDeviations result, std::int16_t code) {
-    result.ErrorCode = code;
-    return result;
-}
+// The size range of the rows read, above Low up to and including High: the
+// finer of the two tables' ranges. High stays 0 until a row is read.
+struct SizeRange {
+    float Low = 0.0f;
+    float High = 0.0f;
+    void Narrow(float low, float high) {
+        Low = std::max(Low, low);
+        High = High == 0.0f ? high : std::min(High, high);
+    }
+};
 
-// The size range shared by the rows read: the finer of the two tables' ranges.
-void NarrowRange(ZoneDerivation& derivation, float low, float high, float& rangeLow,
-                 float& rangeHigh) {
-    rangeLow = std::max(rangeLow, low);
-    rangeHigh = std::min(rangeHigh, high);
-    derivation.RangeLow = SingleText(rangeLow);
-    derivation.RangeHigh = SingleText(rangeHigh);
-}
-
-ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
-                            const MemberRules& member) {
-    ZoneDeviations result;
-
+// Fills `result` as far as it gets and returns the error code, 0 when
+// computed; the result is built in place in its caller, never moved.
+std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
+                          const MemberRules& member, SizeRange& range, ZoneDeviations& result) {
     const ToleranceLookup lookup =
         LookUpStandardTolerance(query.Grade, query.BasicSize, tables.StandardTolerances);
     result.BarPlaced = lookup.BarPlaced;
     result.Grade = lookup.Grade;
-    if (lookup.Failed) return Fail(std::move(result), member.zoneCode);
+    if (lookup.Failed) return member.zoneCode;
 
     // The lookup only succeeds for grade indexes 1..20, and then writes the
     // grade number as plain integer text: -1..18.
@@ -159,14 +156,12 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     const float it = lookup.Tolerance;
     const float delta = lookup.Delta;
     ZoneDerivation& derivation = result.Derivation;
-    float rangeLow = lookup.RangeLow;
-    float rangeHigh = lookup.RangeHigh;
-    if (rangeHigh > 0.0f) {
-        NarrowRange(derivation, rangeLow, rangeHigh, rangeLow, rangeHigh);
+    if (lookup.RangeHigh > 0.0f) {
+        range.Narrow(lookup.RangeLow, lookup.RangeHigh);
         derivation.ToleranceUm = SingleText(it);
     }
 
-    if (it == 0.0f) return Fail(std::move(result), member.outsideCode);
+    if (it == 0.0f) return member.outsideCode;
 
     const std::string_view letters = query.Letters;
     if (query.CustomBasis && query.BasicSize <= 1.0f) {
@@ -175,7 +170,7 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
                               (member.hole && letters == "N" && g > 8);
         if (tooSmall) {
             derivation.Rule = ZoneRule::SmallSize;
-            return Fail(std::move(result), member.smallSizeCode);
+            return member.smallSizeCode;
         }
     }
 
@@ -186,7 +181,7 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     if (!symmetric) {
         const Table& keys = tables.DeviationKeys;
         if (!keys.HasAllElements() || keys.Columns < 3) {
-            return Fail(std::move(result), member.zoneCode);
+            return member.zoneCode;
         }
         const std::int32_t endRow = member.hole ? std::min(kHoleKeyRows, keys.Rows) : keys.Rows;
         const LetterMatcher matcher(letters);
@@ -198,8 +193,8 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
             found = true;
             break;
         }
-        if (!found) return Fail(std::move(result), member.zoneCode);
-        if (column == 0.0) return Fail(std::move(result), member.outsideCode);
+        if (!found) return member.zoneCode;
+        if (column == 0.0) return member.outsideCode;
     }
 
     double f = 0.0;
@@ -211,21 +206,20 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
         derivation.FundamentalUm = "-9";
     } else if (!symmetric) {
         const Table& deviations = tables.FundamentalDeviations;
-        if (!deviations.HasAllElements()) return Fail(std::move(result), member.outsideCode);
+        if (!deviations.HasAllElements()) return member.outsideCode;
         for (std::int32_t row = 0; row < deviations.Rows; ++row) {
             if (!(deviations(0, row) >= query.BasicSize)) continue;
             // A key naming a column the table lacks cannot give a deviation.
             if (!(column >= 1.0 && column < static_cast<double>(deviations.Columns))) {
-                return Fail(std::move(result), member.outsideCode);
+                return member.outsideCode;
             }
-            NarrowRange(derivation, row > 0 ? deviations(0, row - 1) : 0.0f, deviations(0, row),
-                        rangeLow, rangeHigh);
+            range.Narrow(row > 0 ? deviations(0, row - 1) : 0.0f, deviations(0, row));
             const float cell = deviations(static_cast<std::int32_t>(column), row);
-            if (cell == kUndefinedMark) return Fail(std::move(result), member.outsideCode);
+            if (cell == kUndefinedMark) return member.outsideCode;
             if (member.hole && IsDeltaMarked(cell)) {
                 derivation.Rule = ZoneRule::Delta;
                 derivation.FundamentalUm = SingleText(std::trunc(cell));
-                if (g < 3) return Fail(std::move(result), member.outsideCode);
+                if (g < 3) return member.outsideCode;
                 derivation.DeltaUm = SingleText(delta);
                 f = std::trunc(static_cast<double>(cell)) + static_cast<double>(delta);
             } else {
@@ -265,7 +259,19 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     const int decimals = DecimalsForPairTexts(upperPlain, lowerPlain);
     result.UpperText = FormatDeviationText(upperPlain, decimals);
     result.LowerText = FormatDeviationText(lowerPlain, decimals);
-    result.ErrorCode = error_code::kNone;
+    return error_code::kNone;
+}
+
+// The range texts written once, whichever way the evaluation ended.
+ZoneDeviations EvaluateMember(const ToleranceData& tables, const ZoneQuery& query,
+                              const MemberRules& member) {
+    SizeRange range;
+    ZoneDeviations result;
+    result.ErrorCode = EvaluateZone(tables, query, member, range, result);
+    if (range.High > 0.0f) {
+        result.Derivation.RangeLow = SingleText(range.Low);
+        result.Derivation.RangeHigh = SingleText(range.High);
+    }
     return result;
 }
 
@@ -292,11 +298,11 @@ std::string_view RuleKeyword(ZoneRule rule) {
 }
 
 ZoneDeviations EvaluateHoleZone(const ToleranceData& tables, const ZoneQuery& query) {
-    return EvaluateZone(tables, query, kHole);
+    return EvaluateMember(tables, query, kHole);
 }
 
 ZoneDeviations EvaluateShaftZone(const ToleranceData& tables, const ZoneQuery& query) {
-    return EvaluateZone(tables, query, kShaft);
+    return EvaluateMember(tables, query, kShaft);
 }
 
 }  // namespace brimsel

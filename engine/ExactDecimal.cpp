@@ -61,15 +61,21 @@ std::string ExactDecimalText(std::int64_t units, int decimals) {
     // Magnitudes stay far below the int64 limit: 12 integer digits at most.
     std::int64_t magnitude = units < 0 ? -units : units;
     magnitude = (magnitude + step / 2) / step;
-    std::string digits = std::to_string(magnitude);
-    if (decimals > 0 && static_cast<int>(digits.size()) <= decimals) {
-        digits = std::string(static_cast<std::size_t>(decimals + 1) - digits.size(), '0') + digits;
-    }
-    std::string text = units < 0 && magnitude != 0 ? "-" : "";
-    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    text.append(digits, 0, point);
-    if (decimals > 0) text.append(".").append(digits, point);
-    return text;
+    // Digits written from the right into a buffer: every limit of size and
+    // every distance passes here, many per batch line.
+    char buffer[48];
+    char* start = buffer + sizeof buffer;
+    int written = 0;
+    do {
+        if (written == decimals && decimals > 0) *--start = '.';
+        *--start = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++written;
+    } while (magnitude != 0 || written <= decimals);
+    const bool zero =
+        std::all_of(start, buffer + sizeof buffer, [](char c) { return c == '0' || c == '.'; });
+    if (units < 0 && !zero) *--start = '-';
+    return std::string(start, buffer + sizeof buffer);
 }
 
 }  // namespace brimsel

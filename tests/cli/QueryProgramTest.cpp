@@ -38,7 +38,7 @@ std::string ShellQuoted(const std::string& text) {
 
 struct Case {
     const test::TsvRow* Run = nullptr;
-    std::string Input, Beside, To;
+    std::string Input, Beside, To, From, Limit;
     std::vector<const test::TsvRow*> Out, Has, Err;
 };
 
@@ -64,7 +64,13 @@ void Check(const Case& c) {
     std::string command = ShellQuoted(program.string());
     for (std::size_t i = 2; i < run.Fields.size(); ++i)
         command += " " + ShellQuoted(test::Unescaped(run[i]));
-    command += " <" + ShellQuoted(folder / "in") + " 2>" + ShellQuoted(folder / "err") + " >" +
+    const std::string from = c.From == "closed"   ? " <&-"
+                             : c.From == "folder" ? " <" + ShellQuoted(folder)
+                             : c.From.empty()     ? " <" + ShellQuoted(folder / "in")
+                                                  : "";
+    if (!c.From.empty() && from.empty()) command = c.From + " | " + command;
+    if (!c.Limit.empty()) command = "ulimit -v " + c.Limit + "; " + command;
+    command += from + " 2>" + ShellQuoted(folder / "err") + " >" +
                ShellQuoted(c.To.empty() ? folder / "out" : fs::path(c.To));
     const int status = std::system(command.c_str());
     EXPECT_EQ(status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::stoi(run[1]));
@@ -115,6 +121,10 @@ TEST(BrimselQuery, Runs) {
             c.Beside = row[1];
         else if (row[0] == "to")
             c.To = row[1];
+        else if (row[0] == "from")
+            c.From = test::Unescaped(row[1]);
+        else if (row[0] == "limit")
+            c.Limit = row[1];
         else
             ADD_FAILURE() << row.File << ":" << row.Line << ": unknown row " << row[0];
     }

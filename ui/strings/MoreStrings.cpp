@@ -52,8 +52,8 @@ constexpr Pair kTexts[] = {
     {More::NearerLargest, "距最大极限尺寸 {1} mm", "{1} mm to the largest limit of size"},
     {More::NearerSmallest, "距最小极限尺寸 {1} mm", "{1} mm to the smallest limit of size"},
     {More::Defined, "有定义", "defined"},
-    {More::TooManyDigits, "基本尺寸的有效数字多于 7 位",
-     "the basic size has more than 7 significant digits"},
+    {More::TooManyDigits, "基本尺寸的位数多于计算所用的 7 位有效数字或 7 位小数",
+     "the basic size has more digits than the 7 significant digits and 7 decimals computed with"},
     {More::LineTooLong, "输入行过长", "the line is too long"},
 
     // The window's context menu and its dialogs.
