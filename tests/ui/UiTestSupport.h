@@ -37,7 +37,7 @@ struct MessageRecorder {
 // inside a trace of its file and line:
 //   start  new | loaded | shown | without-g-at-50   a fresh window; shown is also active
 //   click | type | paste | write | keys | key | pick     control [text]
-//   error code | set ErrorCode value | bar x1 | move x y
+//   error code | set ErrorCode|HoleUpperDev value | bar x1 | move x y
 //   place  control container left top width height font colour    (twips)
 //   check  control[|control...] property expected[|expected...]
 // A property is a field of Query, one named in Read, or a Qt property.
@@ -76,10 +76,9 @@ struct Driver {
             return;
         }
         if (op == "error") return Form1TestAccess::ShowError(*form, number(1));
-        if (op == "set") {
-            ASSERT_EQ(row[1], "ErrorCode") << "the only field a step sets";
-            return void(form->Query.ErrorCode = number(2));
-        }
+        if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
+        if (op == "set" && row[1] == "HoleUpperDev")
+            return void(form->Query.HoleUpperDev = std::stof(row[2]));
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));
         QWidget* control = Find(row[1]);
