@@ -253,7 +253,7 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 
     result.Upper = static_cast<float>(upper);
     result.Lower = static_cast<float>(lower);
-    // DecimalsForPair and FormatDeviation, with each value written once.
+    // Both captions with the same number of decimals, each value written once.
     result.UpperPlain = SingleText(result.Upper);
     result.LowerPlain = SingleText(result.Lower);
     const int decimals = DecimalsForPairTexts(result.UpperPlain, result.LowerPlain);
