@@ -60,6 +60,8 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
         result.Lower = deviations.Lower;
         result.UpperText = std::move(deviations.UpperText);
         result.LowerText = std::move(deviations.LowerText);
+        result.UpperPlain = std::move(deviations.UpperPlain);
+        result.LowerPlain = std::move(deviations.LowerPlain);
     }
     // Kept on failures too: an explanation shows how far the evaluation got.
     result.Derivation = std::move(deviations.Derivation);
@@ -188,6 +190,13 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
 
 namespace {
 
+// The characters that make a field quoted wherever they stand.
+constexpr std::array<bool, 256> kQuotedAnywhere = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) quoted[c] = true;
+    return quoted;
+}();
+
 bool NeedsQuotes(std::string_view field) {
     if (field.empty()) return false;
     if (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' ||
@@ -195,7 +204,7 @@ bool NeedsQuotes(std::string_view field) {
         return true;
     }
     for (const char c : field) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+        if (kQuotedAnywhere[static_cast<unsigned char>(c)]) return true;
     }
     return false;
 }
@@ -203,8 +212,9 @@ bool NeedsQuotes(std::string_view field) {
 // The field as written into `out`, which has room for twice its length plus 2.
 char* WriteCsvField(char* out, std::string_view field) {
     if (!NeedsQuotes(field)) {
-        std::memcpy(out, field.data(), field.size());
-        return out + field.size();
+        // Most fields are a few characters: a loop beats a call to memcpy.
+        for (const char c : field) *out++ = c;
+        return out;
     }
     *out++ = '"';
     for (const char c : field) {
@@ -263,18 +273,21 @@ std::string CsvColumnNames(std::size_t width, std::string_view indent) {
 
 void AppendCsvRow(std::string& out, std::span<const std::string_view> fields) {
     // Room for every field quoted with every character doubled, a comma or
-    // the line end after each: one resize and one pass per row.
+    // the line end after each; a usual row is built on the stack and
+    // appended at once.
     std::size_t room = 0;
     for (const std::string_view field : fields) room += 2 * field.size() + 3;
-    const std::size_t at = out.size();
-    out.resize(at + room);
-    char* end = out.data() + at;
+    std::array<char, 1024> line;
+    std::string large;
+    if (room > line.size()) large.resize(room);
+    char* const begin = room > line.size() ? large.data() : line.data();
+    char* end = begin;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) *end++ = ',';
         end = WriteCsvField(end, fields[i]);
     }
     *end++ = '\n';
-    out.resize(static_cast<std::size_t>(end - out.data()));
+    out.append(begin, static_cast<std::size_t>(end - begin));
 }
 
 void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language) {
@@ -284,12 +297,9 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
         row[CsvColumn::Zone] = zone.Zone;
         const std::string code = IntegerText(zone.Code);
         row[CsvColumn::Code] = code;
-        std::string upper, lower;
         if (zone.Ok()) {
-            upper = SingleText(zone.Upper);
-            lower = SingleText(zone.Lower);
-            row[CsvColumn::UpperMm] = upper;
-            row[CsvColumn::LowerMm] = lower;
+            row[CsvColumn::UpperMm] = zone.UpperPlain;
+            row[CsvColumn::LowerMm] = zone.LowerPlain;
             row[CsvColumn::UpperText] = zone.UpperText;
             row[CsvColumn::LowerText] = zone.LowerText;
             row[CsvColumn::UpperSize] = zone.Limits.Largest;

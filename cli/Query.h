@@ -37,6 +37,8 @@ struct ZoneResult {
     float Lower = 0.0f;     // EI or ei, mm
     std::string UpperText;  // the captions of the window
     std::string LowerText;
+    std::string UpperPlain;  // Upper and Lower as plain decimal text
+    std::string LowerPlain;
     std::string Grade;          // the grade number as text ("-1" for IT01) when looked up
     SizeLimits Limits;          // from the size text and the captions
     ZoneDerivation Derivation;  // where the numbers come from

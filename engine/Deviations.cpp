@@ -253,12 +253,12 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 
     result.Upper = static_cast<float>(upper);
     result.Lower = static_cast<float>(lower);
-    // DecimalsForPair and FormatDeviation, with each value written once.
-    const std::string upperPlain = SingleText(result.Upper);
-    const std::string lowerPlain = SingleText(result.Lower);
-    const int decimals = DecimalsForPairTexts(upperPlain, lowerPlain);
-    result.UpperText = FormatDeviationText(upperPlain, decimals);
-    result.LowerText = FormatDeviationText(lowerPlain, decimals);
+    // Both captions with the same number of decimals, each value written once.
+    result.UpperPlain = SingleText(result.Upper);
+    result.LowerPlain = SingleText(result.Lower);
+    const int decimals = DecimalsForPairTexts(result.UpperPlain, result.LowerPlain);
+    result.UpperText = FormatDeviationText(result.UpperPlain, decimals);
+    result.LowerText = FormatDeviationText(result.LowerPlain, decimals);
     return error_code::kNone;
 }
 

@@ -56,6 +56,8 @@ struct ZoneDeviations {
     float Lower = 0.0f;          // EI or ei, mm
     std::string UpperText;       // captions, both with the same number of decimals
     std::string LowerText;
+    std::string UpperPlain;  // SingleText of Upper and Lower, written once here
+    std::string LowerPlain;
     ZoneDerivation Derivation;
     bool Ok() const { return ErrorCode == 0; }
 };

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/ExactDecimal.h"
+#include "engine/SizeLimits.h"
 #include "ui/strings/MoreStrings.h"
 #include "ui/strings/StringTable.h"
 
@@ -17,30 +18,26 @@ constexpr std::string_view kPlusMinus = "±";
 
 struct ExactMember {
     ExactDecimal Upper, Lower;
-    std::string Largest, Smallest;
+    SizeLimits Limits;
 };
 
 struct ExactResult {
-    ExactDecimal Size;
     ExactMember Hole, Shaft;
 };
 
-std::optional<ExactMember> ReadMember(const ExactDecimal& size, const MemberResult& member) {
+std::optional<ExactMember> ReadMember(const std::string& size, const MemberResult& member) {
     const auto upper = ReadExactDecimal(member.Upper);
     const auto lower = ReadExactDecimal(member.Lower);
-    if (!upper || !lower) return std::nullopt;
-    const int decimals = std::max({size.Decimals, upper->Decimals, lower->Decimals});
-    return ExactMember{*upper, *lower, ExactDecimalText(size.Units + upper->Units, decimals),
-                       ExactDecimalText(size.Units + lower->Units, decimals)};
+    const SizeLimits limits = ComputeSizeLimits(size, member.Upper, member.Lower);
+    if (!upper || !lower || !limits.Ok) return std::nullopt;
+    return ExactMember{*upper, *lower, limits};
 }
 
 std::optional<ExactResult> ReadResult(const FitResult& result) {
-    const auto size = ReadExactDecimal(result.BasicSize);
-    if (!size) return std::nullopt;
-    const auto hole = ReadMember(*size, result.Hole);
-    const auto shaft = ReadMember(*size, result.Shaft);
+    const auto hole = ReadMember(result.BasicSize, result.Hole);
+    const auto shaft = ReadMember(result.BasicSize, result.Shaft);
     if (!hole || !shaft) return std::nullopt;
-    return ExactResult{*size, *hole, *shaft};
+    return ExactResult{*hole, *shaft};
 }
 
 // A deviation the way a callout writes it: a sign before every value but 0.
@@ -73,9 +70,9 @@ std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm for
             return diameter + result.BasicSize + " " + result.Hole.Zone + Deviations(exact->Hole) +
                    "/" + result.Shaft.Zone + Deviations(exact->Shaft);
         case CalloutForm::HoleLimits:
-            return diameter + exact->Hole.Largest + "/" + exact->Hole.Smallest;
+            return diameter + exact->Hole.Limits.Largest + "/" + exact->Hole.Limits.Smallest;
         case CalloutForm::ShaftLimits:
-            return diameter + exact->Shaft.Largest + "/" + exact->Shaft.Smallest;
+            return diameter + exact->Shaft.Limits.Largest + "/" + exact->Shaft.Limits.Smallest;
     }
     return std::nullopt;
 }
@@ -96,8 +93,8 @@ std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t
         line(string(name), shown->Zone);
         line(more(More::UpperDeviation), Signed(member->Upper));
         line(more(More::LowerDeviation), Signed(member->Lower));
-        line(more(More::LargestSize), member->Largest);
-        line(more(More::SmallestSize), member->Smallest);
+        line(more(More::LargestSize), member->Limits.Largest);
+        line(more(More::SmallestSize), member->Limits.Smallest);
     }
 
     // The limits of fit and the kind follow the same rules as the window's

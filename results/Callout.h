@@ -37,6 +37,9 @@ std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm for
 // Basic size, both zones with their deviations and limits of size, the limits
 // of fit and the kind of fit, one "name<TAB>value" line each, in the language
 // of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
+// The limits of fit are the exact differences of the deviations as shown, all
+// digits kept: where the window's display rounds them (to 3 decimals when the
+// upper deviations are written without any, as " 0"), the copy does not.
 std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t languageIndex);
 
 }  // namespace brimsel

@@ -17,7 +17,9 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "engine/SizeLimits.h"
 #include "results/DiagramSvg.h"
+#include "results/Explanation.h"
 #include "ui/Appearance.h"
 #include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
@@ -194,24 +196,35 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     PrepareContextMenu()->exec(event->globalPos());
 }
 
+bool Form1::MemberShown(ZoneMember member) const {
+    const bool hole = member == ZoneMember::Hole;
+    const auto& captions = hole ? LabelSC : LabelXC;
+    return (hole ? Query.HoleOk : Query.ShaftOk) &&
+           ComputeSizeLimits(LabelJG->text().toStdString(), captions[1]->text().toStdString(),
+                             captions[2]->text().toStdString())
+               .Ok;
+}
+
+// Shown only while the member's flag says its numbers are current; a blanked
+// caption (an error of the basic size leaves the flags alone) shows none.
 QString Form1::ToolTipFor(const QWidget* control) const {
-    for (const bool hole : {true, false}) {
+    for (const ZoneMember member : {ZoneMember::Hole, ZoneMember::Shaft}) {
+        const bool hole = member == ZoneMember::Hole;
         const auto& captions = hole ? LabelSC : LabelXC;
-        const bool ok = hole ? Query.HoleOk : Query.ShaftOk;
         const auto row = std::find(captions.begin(), captions.end(), control) - captions.begin();
-        if (row == 0 || row > 2 || !ok) continue;
-        const std::optional<FitResult> shown =
-            FitResult{LabelJG->text().toStdString(),
-                      {captions[0]->text().toStdString(), captions[1]->text().toStdString(),
-                       captions[2]->text().toStdString()},
-                      {captions[0]->text().toStdString(), captions[1]->text().toStdString(),
-                       captions[2]->text().toStdString()}};
-        const auto limits = WriteCallout(*shown, CalloutForm::HoleLimits);
-        if (!limits) return {};
-        const QString both = FromUtf8(*limits).mid(1);
+        if (row > 2) continue;
+        if (!MemberShown(member)) return {};
+        const std::string size = LabelJG->text().toStdString();
+        if (row == 0) {
+            return FromUtf8(ExplainZoneBriefly(size, captions[0]->text().toStdString(), member,
+                                               hole ? HoleEvaluation : ShaftEvaluation,
+                                               Query.LanguageIndex));
+        }
+        const SizeLimits limits = ComputeSizeLimits(size, captions[1]->text().toStdString(),
+                                                    captions[2]->text().toStdString());
         const More name = row == 1 ? More::LargestSize : More::SmallestSize;
         return FromUtf8(LookUpMore(Query.LanguageIndex, name)) + QLatin1Char(' ') +
-               both.section(QLatin1Char('/'), row - 1, row - 1);
+               FromUtf8(row == 1 ? limits.Largest : limits.Smallest);
     }
     return {};
 }

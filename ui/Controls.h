@@ -40,8 +40,6 @@ class TextBox : public QLineEdit {
     std::function<void()> GotFocus;
     std::function<void()> Change;
 
-    int TypedLengthLimit() const { return typedLengthLimit_; }
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

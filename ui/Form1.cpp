@@ -505,6 +505,7 @@ void Form1::ComputeDeviations(ZoneMember member) {
     const ZoneQuery query{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText};
     const ZoneDeviations zone = hole ? EvaluateHoleZone(Query.ToleranceTables, query)
                                      : EvaluateShaftZone(Query.ToleranceTables, query);
+    (hole ? HoleEvaluation : ShaftEvaluation) = zone;
     if (zone.BarPlaced) PlaceFractionBarLeft();
     grade = zone.Grade;
     if (!zone.Ok()) {

@@ -2,6 +2,24 @@
 // handlers that run the recalculation chains. Every number comes from the
 // pure library below ui/; this class copies results into the query state and
 // writes the captions.
+//
+// The control names are fixed; what each shows (Kong hole, Zhou shaft):
+//   Text1 / LabelJG        basic size typed / shown in the result
+//   OptionJZ(0..2)         basis system: hole, shaft, custom (frame FrameJZ)
+//   OptionPH(0..2)         fit kind: clearance, transition, interference (FramePH1)
+//   FramePH2, Label4       custom basis: the kind of fit found; Label8 its note
+//   ComboKong / ComboZhou  hole / shaft zone lists (hole and shaft basis)
+//   TeK / TeZ              hole / shaft zone boxes, over the lists (custom basis)
+//   LabelSC(0..2)          hole zone, its upper and lower deviation (FrameCX)
+//   LabelXC(0..2)          shaft zone, its upper and lower deviation
+//   Line1                  fraction bar between the two zones
+//   Picture1               tolerance-zone diagram (frame FrameDT)
+//   Label1(0..1)           names of the two limits of fit, on the diagram
+//   Label3(0..1)           values of the two limits of fit
+//   Label5                 error message, shown while Picture1 is hidden
+//   Check1 / Command1      keep in front / about message (frame FrameSET)
+//   Label2 "mm", Label6/7 zone captions, Label9 catalogue note, Label10 author
+//   line, Image1 logo, FrameJB/FrameGC the size and zone frames.
 #pragma once
 
 #include <QCheckBox>
@@ -18,6 +36,7 @@
 #include <string>
 
 #include "engine/DataFile.h"
+#include "engine/Deviations.h"
 #include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
 #include "results/Callout.h"
@@ -83,6 +102,9 @@ class Form1 : public QWidget {
     // The normalised zone texts the zone boxes last computed.
     std::string LastHoleZone;
     std::string LastShaftZone;
+    // The last evaluation of each zone, with where its numbers come from.
+    ZoneDeviations HoleEvaluation;
+    ZoneDeviations ShaftEvaluation;
 
     // Controls; arrays are addressed by index.
     QGroupBox* FrameJB = nullptr;
@@ -130,6 +152,8 @@ class Form1 : public QWidget {
     void BuildContextMenu();
     // The fit as the window shows it; nothing while an error is shown.
     std::optional<FitResult> ShownResult() const;
+    // The member's flag is set and its deviations are shown as numbers.
+    bool MemberShown(ZoneMember member) const;
     QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);

@@ -77,7 +77,8 @@ struct Driver {
         }
         if (op == "error") return Form1TestAccess::ShowError(*form, number(1));
         if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
-        if (op == "set") return void(form->Query.HoleUpperDev = std::stof(row[2]));
+        if (op == "set" && row[1] == "HoleUpperDev")
+            return void(form->Query.HoleUpperDev = std::stof(row[2]));
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));
         QWidget* control = Find(row[1]);
