@@ -184,9 +184,10 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
     return lines;
 }
 
-std::string ExplainZoneBriefly(std::string_view sizeText, std::string_view zone, ZoneMember member,
-                               const ZoneDeviations& deviations, std::int16_t language) {
-    (void)sizeText;
+// The size is already beside the zone name wherever the line is shown.
+std::string ExplainZoneBriefly(std::string_view /*sizeText*/, std::string_view zone,
+                               ZoneMember member, const ZoneDeviations& deviations,
+                               std::int16_t language) {
     const ZoneDerivation& d = deviations.Derivation;
     const std::string separator(LookUpMore(language, More::Separator));
     std::string line(zone);

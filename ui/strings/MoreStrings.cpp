@@ -54,7 +54,6 @@ constexpr Pair kTexts[] = {
     {More::Defined, "有定义", "defined"},
     {More::TooManyDigits, "基本尺寸的位数多于计算所用的 7 位有效数字或 7 位小数",
      "the basic size has more digits than the 7 significant digits and 7 decimals computed with"},
-    {More::LineTooLong, "输入行过长", "the line is too long"},
 
     // The window's context menu and its dialogs.
     {More::CopyResult, "复制结果", "Copy result"},

@@ -39,7 +39,6 @@ enum class More {
     NearerSmallest,
     Defined,
     TooManyDigits,
-    LineTooLong,
 
     // The window's context menu and its dialogs.
     CopyResult,
