@@ -6,6 +6,7 @@
 #include "BatchInput.h"
 #include "cli/CommandLine.h"
 #include "engine/Deviations.h"
+#include "fits/FitFinder.h"
 #include "results/FitLimits.h"
 
 namespace brimsel::bench {
@@ -49,6 +50,24 @@ void BM_FitH7g6(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FitH7g6);
+
+// One search of the fit finder at 40 mm for 10..50 um of clearance: the
+// catalogue alone, and every H/any and any/h fit of the standard. The fit
+// above (BM_FitH7g6) is the floor: a search costs about as much as that many
+// single fits.
+void BM_FindFits(benchmark::State& state, fits::FitScope scope) {
+    const ToleranceData& tables = TablesBesideProgram();
+    const fits::FitRequest request{"40", "0.010", "0.050", scope, std::nullopt, 0};
+    std::size_t considered = 0;
+    for (auto _ : state) {
+        fits::FitSearch found = fits::FindFits(tables, request);
+        considered = found.Considered;
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["fits"] = static_cast<double>(considered);
+}
+BENCHMARK_CAPTURE(BM_FindFits, catalogue, fits::FitScope::Catalogue)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindFits, all, fits::FitScope::All)->Unit(benchmark::kMillisecond);
 
 // One fit query of the command: size and zone texts in, three CSV rows out.
 void BM_CommandFitRow(benchmark::State& state) {

@@ -9,6 +9,7 @@
 
 #include "datafile/StandardTables.h"
 #include "ui/Controls.h"
+#include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
 
 namespace {
@@ -40,6 +41,37 @@ void BM_SizeChangeCustom(benchmark::State& state) { ChangeBasicSize(state, 2); }
 BENCHMARK(BM_SizeChangeHoleBasis)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SizeChangeShaftBasis)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SizeChangeCustom)->Unit(benchmark::kMicrosecond);
+
+// One keystroke in the fit finder's largest-clearance box: the search, the
+// list rebuilt (at most kFinderRows rows) and the dialog painted. The size change above is the
+// floor: what the window itself does for one keystroke.
+void Keystroke(benchmark::State& state, int scope) {
+    brimsel::ui::Form1 form;
+    form.ReadToleranceData = [] {
+        return brimsel::DataFileResult{brimsel::BuildStandardTables(), {}};
+    };
+    if (!form.Form1_Load()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    form.OpenFitFinder();
+    brimsel::ui::FitFinderDialog& finder = *form.FitFinder;
+    finder.ScopeList->setCurrentIndex(scope);
+    finder.MinBox->setText(QStringLiteral("0.005"));
+    // "0.06" and "0.069" in turn, as the last digit is typed and erased.
+    const std::array<QString, 2> texts{QStringLiteral("0.06"), QStringLiteral("0.069")};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        finder.MaxBox->setText(texts[i++ % texts.size()]);
+        finder.repaint();
+        benchmark::DoNotOptimize(finder.Fits->topLevelItemCount());
+    }
+    state.counters["rows"] = finder.Fits->topLevelItemCount();
+}
+void BM_FinderKeystrokeCatalogue(benchmark::State& state) { Keystroke(state, 0); }
+void BM_FinderKeystrokeAll(benchmark::State& state) { Keystroke(state, 1); }
+BENCHMARK(BM_FinderKeystrokeCatalogue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FinderKeystrokeAll)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -17,21 +17,39 @@ inline constexpr int kExitComputed = 0;    // every zone computed
 inline constexpr int kExitZoneFailed = 1;  // at least one zone failed; every row still written
 inline constexpr int kExitUsage = 2;       // usage error, bad or missing data file, output failed
 
+// What the command does; one form per run.
+enum class CommandForm : std::uint8_t {
+    Query,    // SIZE ZONE...
+    Batch,    // --batch: queries from standard input
+    Explain,  // --explain SIZE ZONE...
+    Check,    // --check SIZE ZONE MEASURED...
+    Ranges,   // --ranges ZONE...
+    Find,     // --find SIZE MIN MAX
+};
+
 struct CommandLine {
+    CommandForm Form = CommandForm::Query;
     bool Csv = false;
-    bool Batch = false;
     bool Help = false;
     bool Version = false;
     std::int16_t Language = kChinese;
-    std::vector<std::string> Operands;  // SIZE ZONE...
+    // --find only: every fit, one basis system ("hole", "shaft"; empty for
+    // both), the most fits written (0: all); FindOption names the first one given.
+    bool All = false;
+    std::string Basis;
+    std::size_t Limit = 10;
+    std::string FindOption;
+    std::vector<std::string> Operands;  // the form's operands, in order
     std::string Problem;                // a usage error when not empty
 };
 
-// Options may stand anywhere before "--"; "-5" and other texts with a single
-// dash are operands (a bad size), except "-h".
+// Options may stand anywhere before "--". An argument that starts with "-"
+// and a letter ("-h", "-x") or with "--" is an option, so an unknown one is a
+// usage error; other texts ("-5", "-0.080", "-") are operands. An option with
+// a value takes the next argument or "=VALUE" ("--lang en", "--lang=en").
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments);
 
-std::string_view HelpText();
+std::string HelpText();
 std::string VersionText();
 
 // The folder of the running executable: /proc/self/exe, else argv[0] (its own
@@ -44,10 +62,22 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
                     const std::filesystem::path& programFolder, std::istream& in, std::ostream& out,
                     std::ostream& err);
 
+// The longest batch line read as a query; a longer one is one failed row.
+inline constexpr std::size_t kLongestBatchLine = 65536;
+
+struct BatchOutcome {
+    bool AllComputed = true;          // every zone of every line computed
+    bool InputFailed = false;         // standard input could not be read (closed, a folder)
+    std::uint64_t LongLines = 0;      // lines longer than kLongestBatchLine
+    std::uint64_t FirstLongLine = 0;  // the number of the first of them, from 1
+};
+
 // The batch form on tables already read: one query "SIZE ZONE..." a line, CSV
-// rows out. Blank lines and lines starting with "#" are skipped. Returns true
-// when every zone computed.
-bool RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-              std::int16_t language);
+// rows out. Blank lines, lines starting with "#" and a UTF-8 byte-order mark
+// at the start are skipped. Memory stays bounded whatever the input: a line
+// longer than kLongestBatchLine is not kept but written as one failed row
+// (code 1, empty size and zone).
+BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
+                      std::int16_t language);
 
 }  // namespace brimsel

@@ -1,18 +1,18 @@
 #include "cli/Query.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "engine/Deviations.h"
+#include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
+#include "ui/strings/MoreStrings.h"
 #include "ui/strings/StringTable.h"
 
 namespace brimsel {
 
 namespace {
-
-constexpr int kBasicSizeMessage = 25;
-constexpr int kZoneMessage = 26;
-constexpr int kOutsideMessage = 27;
 
 bool IsAsciiLetterOrDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -29,59 +29,91 @@ bool IsZoneText(std::string_view text) {
     return true;
 }
 
-ZoneResult EvaluateZone(const ToleranceData& tables, std::optional<float> size,
-                        std::string_view text, ZoneMember member) {
-    ZoneResult result;
+// Fills `result`, a fresh entry of the query's zones.
+void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
+                  std::string_view text, ZoneMember member, ZoneResult& result) {
     result.Member = member;
     const bool hole = member == ZoneMember::Hole;
-    if (!IsZoneText(text)) {
+    const std::optional<NormalisedZone> read = ReadZoneCode(text, member);
+    if (!read) {
         result.Zone.assign(text);
         result.Code = hole ? error_code::kHoleZone : error_code::kShaftZone;
         if (!size) result.Code = error_code::kBasicSize;
-        return result;
+        return;
     }
-    const NormalisedZone zone = NormaliseZoneCode(text, member);
+    const NormalisedZone& zone = *read;
     result.Zone = zone.Text;
     if (!size) {
         result.Code = error_code::kBasicSize;
-        return result;
+        return;
     }
     const ZoneQuery query{.Letters = zone.Letters,
                           .Grade = zone.Grade,
                           .BasicSize = *size,
                           .CustomBasis = true,
                           .ZoneText = zone.Text};
-    const ZoneDeviations deviations =
+    ZoneDeviations deviations =
         hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     result.Code = deviations.ErrorCode;
     if (deviations.Ok()) {
         result.Upper = deviations.Upper;
         result.Lower = deviations.Lower;
-        result.UpperText = deviations.UpperText;
-        result.LowerText = deviations.LowerText;
+        result.UpperText = std::move(deviations.UpperText);
+        result.LowerText = std::move(deviations.LowerText);
+        result.UpperPlain = std::move(deviations.UpperPlain);
+        result.LowerPlain = std::move(deviations.LowerPlain);
     }
-    return result;
+    // Kept on failures too: an explanation shows how far the evaluation got.
+    result.Derivation = std::move(deviations.Derivation);
+    result.Grade = std::move(deviations.Grade);
+}
+
+// Digits and one point, as ParseBasicSize accepts them, written the way
+// SingleText writes a value: no leading zeros before the units digit, no
+// trailing zeros after the point, no point without decimals.
+std::string PlainDecimal(std::string_view text) {
+    const std::size_t point = std::min(text.find('.'), text.size());
+    std::string_view whole = text.substr(0, point);
+    std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view();
+    while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
+    while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+    std::string plain = whole.empty() ? "0" : std::string(whole);
+    if (!fraction.empty()) plain.append(".").append(fraction);
+    return plain;
+}
+
+void AddSizeLimits(QueryResult& result) {
+    for (ZoneResult& zone : result.Zones) {
+        if (zone.Ok()) {
+            zone.Limits = ComputeSizeLimits(result.SizeText, zone.UpperText, zone.LowerText);
+        }
+    }
 }
 
 void AppendReadablePrefix(std::string& out, const QueryResult& result, std::string_view zone) {
-    out += result.SizeText;
+    out += ShownText(result.SizeText);
     out += "  ";
-    out += zone;
+    out += ShownText(zone);
     out += "  ";
 }
 
-void AppendReadableError(std::string& out, std::int16_t code, std::int16_t language) {
-    out += "error ";
-    out += IntegerText(code);
-    const std::string_view message = ErrorMessage(code, language);
-    if (!message.empty()) {
-        out += ": ";
-        out += message;
+void AppendReadableError(std::string& out, const QueryResult& result, std::int16_t code,
+                         std::int16_t language) {
+    if (code == error_code::kBasicSize && result.SizeTooPrecise) {
+        out += "error 1: ";
+        out += LookUpMore(language, More::TooManyDigits);
+    } else {
+        out += ErrorText(code, language);
     }
     out += '\n';
 }
 
 }  // namespace
+
+std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember member) {
+    if (!IsZoneText(text)) return std::nullopt;
+    return NormaliseZoneCode(text, member);
+}
 
 std::optional<float> ParseBasicSize(std::string_view text) {
     bool digit = false;
@@ -115,20 +147,31 @@ bool QueryResult::AllComputed() const {
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
                           std::string_view zoneArgument) {
     QueryResult result;
-    const std::optional<float> size = ParseBasicSize(sizeText);
-    result.SizeText = size ? SingleText(*size) : std::string(sizeText);
+    const std::optional<float> parsed = ParseBasicSize(sizeText);
+    // The size shown is the size computed: a text the float cannot hold
+    // exactly ("3.0000002" is computed above 3 mm but would show as "3") is
+    // refused rather than shown as a neighbour of itself.
+    const std::size_t point = std::min(sizeText.find('.'), sizeText.size());
+    const bool fineDecimals = sizeText.size() - point <= 1 + kExactDecimals;
+    if (parsed) result.SizeText = SingleText(*parsed);
+    result.SizeTooPrecise = parsed && (!fineDecimals || result.SizeText != PlainDecimal(sizeText));
+    const std::optional<float> size = result.SizeTooPrecise ? std::nullopt : parsed;
+    if (!size) result.SizeText = sizeText;
 
     const auto slash = zoneArgument.find('/');
     if (slash == std::string_view::npos) {
-        result.Zones.push_back(
-            EvaluateZone(tables, size, zoneArgument, MemberByCase(zoneArgument)));
+        EvaluateZone(tables, size, zoneArgument, MemberByCase(zoneArgument),
+                     result.Zones.emplace_back());
+        AddSizeLimits(result);
         return result;
     }
 
-    result.Zones.push_back(
-        EvaluateZone(tables, size, zoneArgument.substr(0, slash), ZoneMember::Hole));
-    result.Zones.push_back(
-        EvaluateZone(tables, size, zoneArgument.substr(slash + 1), ZoneMember::Shaft));
+    result.Zones.reserve(2);
+    EvaluateZone(tables, size, zoneArgument.substr(0, slash), ZoneMember::Hole,
+                 result.Zones.emplace_back());
+    EvaluateZone(tables, size, zoneArgument.substr(slash + 1), ZoneMember::Shaft,
+                 result.Zones.emplace_back());
+    AddSizeLimits(result);
     const ZoneResult& hole = result.Zones[0];
     const ZoneResult& shaft = result.Zones[1];
     FitResult fit;
@@ -145,96 +188,162 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
     return result;
 }
 
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
-    switch (code) {
-        case error_code::kBasicSize:
-            return LookUpString(language, kBasicSizeMessage);
-        case error_code::kHoleZone:
-        case error_code::kShaftZone:
-            return LookUpString(language, kZoneMessage);
-        case error_code::kHoleOutside:
-        case error_code::kShaftOutside:
-        case error_code::kHoleSmallSize:
-        case error_code::kShaftSmallSize:
-            return LookUpString(language, kOutsideMessage);
-        default:
-            return {};
+namespace {
+
+// The characters that make a field quoted wherever they stand.
+constexpr std::array<bool, 256> kQuotedAnywhere = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) quoted[c] = true;
+    return quoted;
+}();
+
+bool NeedsQuotes(std::string_view field) {
+    if (field.empty()) return false;
+    if (field.front() == ' ' || field.front() == '\t' || field.back() == ' ' ||
+        field.back() == '\t') {
+        return true;
     }
+    for (const char c : field) {
+        if (kQuotedAnywhere[static_cast<unsigned char>(c)]) return true;
+    }
+    return false;
 }
 
-void AppendCsvField(std::string& out, std::string_view field) {
-    const bool quote = field.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!field.empty() && (field.front() == ' ' || field.front() == '\t' ||
-                                           field.back() == ' ' || field.back() == '\t'));
-    if (!quote) {
-        out += field;
-        return;
+// The field as written into `out`, which has room for twice its length plus 2.
+char* WriteCsvField(char* out, std::string_view field) {
+    if (!NeedsQuotes(field)) {
+        // Most fields are a few characters: a loop beats a call to memcpy.
+        for (const char c : field) *out++ = c;
+        return out;
     }
-    out += '"';
+    *out++ = '"';
     for (const char c : field) {
-        if (c == '"') out += '"';
-        out += c;
+        if (c == '"') *out++ = '"';
+        *out++ = c;
     }
-    out += '"';
+    *out++ = '"';
+    return out;
+}
+
+}  // namespace
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    const std::size_t at = out.size();
+    out.resize(at + 2 * field.size() + 2);
+    out.resize(static_cast<std::size_t>(WriteCsvField(out.data() + at, field) - out.data()));
+}
+
+std::string ShownText(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7f) {
+            shown += c;
+            continue;
+        }
+        constexpr std::string_view kHex = "0123456789abcdef";
+        shown += "\\x";
+        shown += kHex[byte >> 4];
+        shown += kHex[byte & 0xf];
+    }
+    return shown;
+}
+
+std::string_view CsvHeader() {
+    static const std::string header = CsvColumnNames(std::string::npos, "") + "\n";
+    return header;
+}
+
+std::string CsvColumnNames(std::size_t width, std::string_view indent) {
+    std::string names;
+    std::size_t lineStart = 0;
+    for (const CsvColumnInfo& column : kCsvColumns) {
+        const bool last = column.Id == kCsvColumns[kCsvColumnCount - 1].Id;
+        const std::size_t length = column.Name.size() + (last ? 0 : 1);
+        if (names.size() > lineStart && names.size() - lineStart + length > width) {
+            names += '\n';
+            lineStart = names.size();
+            names += indent;
+        }
+        names += column.Name;
+        if (!last) names += ',';
+    }
+    return names;
+}
+
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields) {
+    // Room for every field quoted with every character doubled, a comma or
+    // the line end after each; a usual row is built on the stack and
+    // appended at once.
+    std::size_t room = 0;
+    for (const std::string_view field : fields) room += 2 * field.size() + 3;
+    std::array<char, 1024> line;
+    std::string large;
+    if (room > line.size()) large.resize(room);
+    char* const begin = room > line.size() ? large.data() : line.data();
+    char* end = begin;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) *end++ = ',';
+        end = WriteCsvField(end, fields[i]);
+    }
+    *end++ = '\n';
+    out.append(begin, static_cast<std::size_t>(end - begin));
 }
 
 void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language) {
     for (const ZoneResult& zone : result.Zones) {
-        AppendCsvField(out, result.SizeText);
-        out += ',';
-        AppendCsvField(out, zone.Zone);
-        out += ',';
+        CsvRow row;
+        row[CsvColumn::Size] = result.SizeText;
+        row[CsvColumn::Zone] = zone.Zone;
+        const std::string code = IntegerText(zone.Code);
+        row[CsvColumn::Code] = code;
         if (zone.Ok()) {
-            out += SingleText(zone.Upper);
-            out += ',';
-            out += SingleText(zone.Lower);
-            out += ',';
-            AppendCsvField(out, zone.UpperText);
-            out += ',';
-            AppendCsvField(out, zone.LowerText);
-            out += ',';
-        } else {
-            out += ",,,,";
+            row[CsvColumn::UpperMm] = zone.UpperPlain;
+            row[CsvColumn::LowerMm] = zone.LowerPlain;
+            row[CsvColumn::UpperText] = zone.UpperText;
+            row[CsvColumn::LowerText] = zone.LowerText;
+            row[CsvColumn::UpperSize] = zone.Limits.Largest;
+            row[CsvColumn::LowerSize] = zone.Limits.Smallest;
+            const ZoneDerivation& d = zone.Derivation;
+            row[CsvColumn::RangeLow] = d.RangeLow;
+            row[CsvColumn::RangeHigh] = d.RangeHigh;
+            row[CsvColumn::ItUm] = d.ToleranceUm;
+            row[CsvColumn::FundamentalUm] = d.FundamentalUm;
+            row[CsvColumn::DeltaUm] = d.DeltaUm;
+            row[CsvColumn::Rule] = RuleKeyword(d.Rule);
         }
-        out += IntegerText(zone.Code);
-        out += ",,,,,\n";
+        AppendCsvRow(out, row.Fields);
     }
     if (!result.Fit) return;
     const FitResult& fit = *result.Fit;
-    AppendCsvField(out, result.SizeText);
-    out += ',';
-    AppendCsvField(out, fit.Zone);
-    out += ',';
-    if (!fit.Ok()) {
-        out += ",,,,";
-        out += IntegerText(fit.Code);
-        out += ",,,,,\n";
-        return;
+    CsvRow row;
+    row[CsvColumn::Size] = result.SizeText;
+    row[CsvColumn::Zone] = fit.Zone;
+    const std::string code = IntegerText(fit.Code);
+    row[CsvColumn::Code] = code;
+    std::string largest, smallest;
+    if (fit.Ok()) {
+        // The limits as shown, read back: the values that decide the names and
+        // the kind, free of the float noise of the subtraction ("0.06900001").
+        const FitLimits& limits = fit.Limits;
+        largest = SingleText(static_cast<float>(limits.ValueMax));
+        smallest = SingleText(static_cast<float>(limits.ValueMin));
+        row[CsvColumn::UpperMm] = largest;
+        row[CsvColumn::LowerMm] = smallest;
+        row[CsvColumn::MaxText] = limits.TextMax;
+        row[CsvColumn::MinText] = limits.TextMin;
+        row[CsvColumn::MaxName] = LookUpString(language, limits.FirstLimitString);
+        row[CsvColumn::MinName] = LookUpString(language, limits.SecondLimitString);
+        row[CsvColumn::Kind] = LookUpString(language, limits.KindString);
     }
-    // The limits as shown, read back: the values that decide the names and the
-    // kind, free of the float noise of the subtraction ("0.06900001").
-    const FitLimits& limits = fit.Limits;
-    out += SingleText(static_cast<float>(limits.ValueMax));
-    out += ',';
-    out += SingleText(static_cast<float>(limits.ValueMin));
-    out += ",,,0,";
-    AppendCsvField(out, limits.TextMax);
-    out += ',';
-    AppendCsvField(out, limits.TextMin);
-    out += ',';
-    AppendCsvField(out, LookUpString(language, limits.FirstLimitString));
-    out += ',';
-    AppendCsvField(out, LookUpString(language, limits.SecondLimitString));
-    out += ',';
-    AppendCsvField(out, LookUpString(language, limits.KindString));
-    out += '\n';
+    AppendCsvRow(out, row.Fields);
 }
 
 void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language) {
     for (const ZoneResult& zone : result.Zones) {
         AppendReadablePrefix(out, result, zone.Zone);
         if (!zone.Ok()) {
-            AppendReadableError(out, zone.Code, language);
+            AppendReadableError(out, result, zone.Code, language);
             continue;
         }
         const bool hole = zone.Member == ZoneMember::Hole;
@@ -242,13 +351,23 @@ void AppendReadableLines(std::string& out, const QueryResult& result, std::int16
         out += zone.UpperText;
         out += hole ? "  EI=" : "  ei=";
         out += zone.LowerText;
+        if (zone.Limits.Ok) {
+            out += "  ";
+            out += LookUpMore(language, More::LargestSize);
+            out += '=';
+            out += zone.Limits.Largest;
+            out += "  ";
+            out += LookUpMore(language, More::SmallestSize);
+            out += '=';
+            out += zone.Limits.Smallest;
+        }
         out += '\n';
     }
     if (!result.Fit) return;
     const FitResult& fit = *result.Fit;
     AppendReadablePrefix(out, result, fit.Zone);
     if (!fit.Ok()) {
-        AppendReadableError(out, fit.Code, language);
+        AppendReadableError(out, result, fit.Code, language);
         return;
     }
     out += LookUpString(language, fit.Limits.FirstLimitString);

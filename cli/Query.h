@@ -3,14 +3,20 @@
 // output as readable lines or CSV rows.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/Deviations.h"
 #include "engine/QueryState.h"
+#include "engine/SizeLimits.h"
 #include "engine/ZoneCode.h"
+#include "results/Explanation.h"
 #include "results/FitLimits.h"
 
 namespace brimsel {
@@ -31,6 +37,11 @@ struct ZoneResult {
     float Lower = 0.0f;     // EI or ei, mm
     std::string UpperText;  // the captions of the window
     std::string LowerText;
+    std::string UpperPlain;  // Upper and Lower as plain decimal text
+    std::string LowerPlain;
+    std::string Grade;          // the grade number as text ("-1" for IT01) when looked up
+    SizeLimits Limits;          // from the size text and the captions
+    ZoneDerivation Derivation;  // where the numbers come from
     bool Ok() const { return Code == 0; }
 };
 
@@ -43,10 +54,15 @@ struct FitResult {
 
 struct QueryResult {
     std::string SizeText;           // the size as the window shows it, or the text as given
+    bool SizeTooPrecise = false;    // refused: more digits than the computation keeps
     std::vector<ZoneResult> Zones;  // one zone, or the hole and the shaft of a fit
     std::optional<FitResult> Fit;
     bool AllComputed() const;
 };
+
+// A zone argument as the query takes it: letters and digits behind one
+// preferred mark, normalised for the member; nothing for other characters.
+std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember member);
 
 // A zone argument with a "/" is a fit: hole zone before the first "/", shaft
 // zone after it, each normalised by its position as the window's two zone
@@ -54,13 +70,90 @@ struct QueryResult {
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
                           std::string_view zoneArgument);
 
-// The message of an error code in the given half of the string table; empty
-// for 0 and for codes that have none.
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language);
+// The CSV columns in their order. The header, every row, the help text and
+// the fuzz target's checks are all written from this one list; new columns
+// go at the end, so that scripts reading the earlier ones keep working.
+enum class CsvColumn : std::uint8_t {
+    Size,
+    Zone,
+    UpperMm,
+    LowerMm,
+    UpperText,
+    LowerText,
+    Code,
+    MaxText,
+    MinText,
+    MaxName,
+    MinName,
+    Kind,
+    UpperSize,
+    LowerSize,
+    RangeLow,
+    RangeHigh,
+    ItUm,
+    FundamentalUm,
+    DeltaUm,
+    Rule,
+    Count  // not a column
+};
 
-inline constexpr std::string_view kCsvHeader =
-    "size,zone,upper_mm,lower_mm,upper_text,lower_text,code,"
-    "max_text,min_text,max_name,min_name,kind\n";
+struct CsvColumnInfo {
+    CsvColumn Id;
+    std::string_view Name;
+};
+
+inline constexpr CsvColumnInfo kCsvColumns[] = {
+    {CsvColumn::Size, "size"},
+    {CsvColumn::Zone, "zone"},
+    {CsvColumn::UpperMm, "upper_mm"},
+    {CsvColumn::LowerMm, "lower_mm"},
+    {CsvColumn::UpperText, "upper_text"},
+    {CsvColumn::LowerText, "lower_text"},
+    {CsvColumn::Code, "code"},
+    {CsvColumn::MaxText, "max_text"},
+    {CsvColumn::MinText, "min_text"},
+    {CsvColumn::MaxName, "max_name"},
+    {CsvColumn::MinName, "min_name"},
+    {CsvColumn::Kind, "kind"},
+    {CsvColumn::UpperSize, "upper_size"},
+    {CsvColumn::LowerSize, "lower_size"},
+    {CsvColumn::RangeLow, "range_low"},
+    {CsvColumn::RangeHigh, "range_high"},
+    {CsvColumn::ItUm, "it_um"},
+    {CsvColumn::FundamentalUm, "fundamental_um"},
+    {CsvColumn::DeltaUm, "delta_um"},
+    {CsvColumn::Rule, "rule"},
+};
+inline constexpr std::size_t kCsvColumnCount = static_cast<std::size_t>(CsvColumn::Count);
+
+constexpr bool CsvColumnsInOrder() {
+    if (std::size(kCsvColumns) != kCsvColumnCount) return false;
+    for (std::size_t i = 0; i < kCsvColumnCount; ++i) {
+        if (static_cast<std::size_t>(kCsvColumns[i].Id) != i) return false;
+    }
+    return true;
+}
+static_assert(CsvColumnsInOrder(), "every CSV column once, in the order of the enumeration");
+
+constexpr std::size_t CsvIndex(CsvColumn column) { return static_cast<std::size_t>(column); }
+
+// The header line, names joined by commas, with its line end.
+std::string_view CsvHeader();
+// The names joined by ",", broken into lines of at most `width` characters,
+// each line after the first starting with `indent`.
+std::string CsvColumnNames(std::size_t width, std::string_view indent);
+
+// One row: a field per column, empty unless set; the views must outlive the append.
+struct CsvRow {
+    std::array<std::string_view, kCsvColumnCount> Fields{};
+    std::string_view& operator[](CsvColumn column) { return Fields[CsvIndex(column)]; }
+};
+// Fields quoted as needed, separated by commas, ended by a line end.
+void AppendCsvRow(std::string& out, std::span<const std::string_view> fields);
+
+// Text from the input as readable output shows it: every control character
+// written as \xNN, so that no input can move the cursor or clear the screen.
+std::string ShownText(std::string_view text);
 
 // A field quoted when it holds a comma, a quote, a line break or a leading or
 // trailing blank (the caption " 0"); quotes inside are doubled.
@@ -69,7 +162,7 @@ void AppendCsvField(std::string& out, std::string_view field);
 // One row per zone; a fit adds a row whose upper_mm and lower_mm are the
 // largest and smallest clearance (ES - ei, EI - es) as their texts show them,
 // whose upper_text and lower_text stay empty, and whose texts, names and kind
-// fill the last five columns.
+// fill max_text to kind. The columns from upper_size on belong to zone rows.
 void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language);
 void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language);
 

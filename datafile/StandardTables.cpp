@@ -383,8 +383,8 @@ constexpr std::array<float, 41> kDeviationLimits = {
 constexpr float kDeltaUpTo = 500.0f;
 constexpr float kDeltaFrom = 3.0f;
 
-constexpr Member H = Member::Hole;
-constexpr Member S = Member::Shaft;
+constexpr ZoneMember H = ZoneMember::Hole;
+constexpr ZoneMember S = ZoneMember::Shaft;
 
 // The rows of DeviationKeys. A heading ending in "≤7" is derived: the values
 // of the heading without it (P to ZC above IT7) plus Δ. The leading bands of
@@ -426,7 +426,7 @@ constexpr std::int32_t kDeviationColumns = 76;
 
 constexpr std::size_t CountHoleBands() {
     std::size_t n = 0;
-    while (n < kBands.size() && kBands[n].Side == Member::Hole) ++n;
+    while (n < kBands.size() && kBands[n].Side == ZoneMember::Hole) ++n;
     return n;
 }
 constexpr std::size_t kHoleBands = CountHoleBands();
@@ -613,7 +613,7 @@ Table BuildFundamentalDeviations() {
     for (const DeviationBand& band : kBands) {
         if (band.Column == 0) continue;
         std::string_view heading = band.Heading;
-        const bool derived = band.Side == Member::Hole && heading.ends_with(kDerived);
+        const bool derived = band.Side == ZoneMember::Hole && heading.ends_with(kDerived);
         if (derived) heading.remove_suffix(kDerived.size());
         const auto found = columns.find(heading);
         if (found == columns.end())
@@ -652,7 +652,7 @@ std::span<const float> ToleranceSizeLimits() { return kToleranceLimits; }
 std::span<const float> DeviationSizeLimits() { return kDeviationLimits; }
 std::span<const DeviationBand> DeviationBands() { return kBands; }
 
-std::int32_t DeviationColumn(Member side, std::string_view letters, int grade) {
+std::int32_t DeviationColumn(ZoneMember side, std::string_view letters, int grade) {
     for (const DeviationBand& band : kBands) {
         if (band.Side == side && band.Letters == letters && grade <= band.HighestGrade)
             return band.Column;

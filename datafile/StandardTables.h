@@ -7,15 +7,14 @@
 #include <string_view>
 
 #include "engine/QueryState.h"
+#include "engine/ZoneCode.h"
 
 namespace brimsel {
-
-enum class Member : std::uint8_t { Hole, Shaft };
 
 // One row of DeviationKeys: the grades of one member's letters up to and
 // including HighestGrade that share one column of FundamentalDeviations.
 struct DeviationBand {
-    Member Side = Member::Hole;
+    ZoneMember Side = ZoneMember::Hole;
     std::string_view Letters;       // "A".."ZC" for holes, "a".."zc" for shafts
     std::int16_t HighestGrade = 0;  // grade number: IT01 -1, IT0 0, ITn n
     std::int32_t Column = 0;        // 0 where the standard gives nothing for the band
@@ -37,7 +36,7 @@ std::span<const DeviationBand> DeviationBands();
 // Column of FundamentalDeviations for a member's letters and grade number,
 // chosen as the engine chooses it (first band whose highest grade is at least
 // the grade); 0 for a band the standard leaves empty, -1 when no band exists.
-std::int32_t DeviationColumn(Member side, std::string_view letters, int grade);
+std::int32_t DeviationColumn(ZoneMember side, std::string_view letters, int grade);
 
 // The exact content of Quorbel.dat, FormatMark 2. The tables are parsed from
 // the text of StandardTables.cpp; a malformed table throws std::logic_error.

@@ -128,20 +128,26 @@ bool IsOddWholeNumber(float value) {
     return value == std::trunc(value) && std::fmod(value, 2.0f) != 0.0f;
 }
 
-ZoneDeviations Fail(ZoneDeviations result, std::int16_t code) {
-    result.ErrorCode = code;
-    return result;
-}
+// The size range of the rows read, above Low up to and including High: the
+// finer of the two tables' ranges. High stays 0 until a row is read.
+struct SizeRange {
+    float Low = 0.0f;
+    float High = 0.0f;
+    void Narrow(float low, float high) {
+        Low = std::max(Low, low);
+        High = High == 0.0f ? high : std::min(High, high);
+    }
+};
 
-ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
-                            const MemberRules& member) {
-    ZoneDeviations result;
-
+// Fills `result` as far as it gets and returns the error code, 0 when
+// computed; the result is built in place in its caller, never moved.
+std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
+                          const MemberRules& member, SizeRange& range, ZoneDeviations& result) {
     const ToleranceLookup lookup =
         LookUpStandardTolerance(query.Grade, query.BasicSize, tables.StandardTolerances);
     result.BarPlaced = lookup.BarPlaced;
     result.Grade = lookup.Grade;
-    if (lookup.Failed) return Fail(std::move(result), member.zoneCode);
+    if (lookup.Failed) return member.zoneCode;
 
     // The lookup only succeeds for grade indexes 1..20, and then writes the
     // grade number as plain integer text: -1..18.
@@ -149,24 +155,33 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     std::from_chars(lookup.Grade.data(), lookup.Grade.data() + lookup.Grade.size(), g);
     const float it = lookup.Tolerance;
     const float delta = lookup.Delta;
+    ZoneDerivation& derivation = result.Derivation;
+    if (lookup.RangeHigh > 0.0f) {
+        range.Narrow(lookup.RangeLow, lookup.RangeHigh);
+        derivation.ToleranceUm = SingleText(it);
+    }
 
-    if (it == 0.0f) return Fail(std::move(result), member.outsideCode);
+    if (it == 0.0f) return member.outsideCode;
 
     const std::string_view letters = query.Letters;
     if (query.CustomBasis && query.BasicSize <= 1.0f) {
         const bool tooSmall = letters == (member.hole ? "A" : "a") ||
                               letters == (member.hole ? "B" : "b") || g >= 14 ||
                               (member.hole && letters == "N" && g > 8);
-        if (tooSmall) return Fail(std::move(result), member.smallSizeCode);
+        if (tooSmall) {
+            derivation.Rule = ZoneRule::SmallSize;
+            return member.smallSizeCode;
+        }
     }
 
     const bool symmetric = letters == member.symmetricLetters;
+    if (letters == (member.hole ? "J" : "j")) derivation.Rule = ZoneRule::GradeBand;
 
     double column = 0.0;
     if (!symmetric) {
         const Table& keys = tables.DeviationKeys;
         if (!keys.HasAllElements() || keys.Columns < 3) {
-            return Fail(std::move(result), member.zoneCode);
+            return member.zoneCode;
         }
         const std::int32_t endRow = member.hole ? std::min(kHoleKeyRows, keys.Rows) : keys.Rows;
         const LetterMatcher matcher(letters);
@@ -178,8 +193,8 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
             found = true;
             break;
         }
-        if (!found) return Fail(std::move(result), member.zoneCode);
-        if (column == 0.0) return Fail(std::move(result), member.outsideCode);
+        if (!found) return member.zoneCode;
+        if (column == 0.0) return member.outsideCode;
     }
 
     double f = 0.0;
@@ -187,21 +202,28 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
                            query.BasicSize <= 315.0f;
     if (m6Special) {
         f = -9.0;
+        derivation.Rule = ZoneRule::M6Special;
+        derivation.FundamentalUm = "-9";
     } else if (!symmetric) {
         const Table& deviations = tables.FundamentalDeviations;
-        if (!deviations.HasAllElements()) return Fail(std::move(result), member.outsideCode);
+        if (!deviations.HasAllElements()) return member.outsideCode;
         for (std::int32_t row = 0; row < deviations.Rows; ++row) {
             if (!(deviations(0, row) >= query.BasicSize)) continue;
             // A key naming a column the table lacks cannot give a deviation.
             if (!(column >= 1.0 && column < static_cast<double>(deviations.Columns))) {
-                return Fail(std::move(result), member.outsideCode);
+                return member.outsideCode;
             }
+            range.Narrow(row > 0 ? deviations(0, row - 1) : 0.0f, deviations(0, row));
             const float cell = deviations(static_cast<std::int32_t>(column), row);
-            if (cell == kUndefinedMark) return Fail(std::move(result), member.outsideCode);
+            if (cell == kUndefinedMark) return member.outsideCode;
             if (member.hole && IsDeltaMarked(cell)) {
-                if (g < 3) return Fail(std::move(result), member.outsideCode);
+                derivation.Rule = ZoneRule::Delta;
+                derivation.FundamentalUm = SingleText(std::trunc(cell));
+                if (g < 3) return member.outsideCode;
+                derivation.DeltaUm = SingleText(delta);
                 f = std::trunc(static_cast<double>(cell)) + static_cast<double>(delta);
             } else {
+                derivation.FundamentalUm = SingleText(cell);
                 f = static_cast<double>(cell);
             }
             break;
@@ -212,39 +234,75 @@ ZoneDeviations EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     double upper = 0.0;
     double lower = 0.0;
     if (symmetric) {
-        const double t = g >= 7 && g <= 11 && IsOddWholeNumber(it) ? itMicrons - 1.0 : itMicrons;
+        const bool rounded = g >= 7 && g <= 11 && IsOddWholeNumber(it);
+        const double t = rounded ? itMicrons - 1.0 : itMicrons;
         upper = t / 2000.0;
         lower = -upper;
+        derivation.Rule = rounded ? ZoneRule::SymmetricRounded : ZoneRule::Symmetric;
     } else if ((letters > member.boundaryLetter) == member.hole) {
         // F is the upper limit: ES of holes J..ZC, es of shafts a..h.
         upper = f / 1000.0;
         lower = (f - itMicrons) / 1000.0;
+        derivation.Role = FundamentalRole::Upper;
     } else {
         // F is the lower limit: EI of holes A..H, ei of shafts j..zc.
         lower = f / 1000.0;
         upper = (f + itMicrons) / 1000.0;
+        derivation.Role = FundamentalRole::Lower;
     }
 
     result.Upper = static_cast<float>(upper);
     result.Lower = static_cast<float>(lower);
-    // DecimalsForPair and FormatDeviation, with each value written once.
-    const std::string upperPlain = SingleText(result.Upper);
-    const std::string lowerPlain = SingleText(result.Lower);
-    const int decimals = DecimalsForPairTexts(upperPlain, lowerPlain);
-    result.UpperText = FormatDeviationText(upperPlain, decimals);
-    result.LowerText = FormatDeviationText(lowerPlain, decimals);
-    result.ErrorCode = error_code::kNone;
+    // Both captions with the same number of decimals, each value written once.
+    result.UpperPlain = SingleText(result.Upper);
+    result.LowerPlain = SingleText(result.Lower);
+    const int decimals = DecimalsForPairTexts(result.UpperPlain, result.LowerPlain);
+    result.UpperText = FormatDeviationText(result.UpperPlain, decimals);
+    result.LowerText = FormatDeviationText(result.LowerPlain, decimals);
+    return error_code::kNone;
+}
+
+// The range texts written once, whichever way the evaluation ended.
+ZoneDeviations EvaluateMember(const ToleranceData& tables, const ZoneQuery& query,
+                              const MemberRules& member) {
+    SizeRange range;
+    ZoneDeviations result;
+    result.ErrorCode = EvaluateZone(tables, query, member, range, result);
+    if (range.High > 0.0f) {
+        result.Derivation.RangeLow = SingleText(range.Low);
+        result.Derivation.RangeHigh = SingleText(range.High);
+    }
     return result;
 }
 
 }  // namespace
 
+std::string_view RuleKeyword(ZoneRule rule) {
+    switch (rule) {
+        case ZoneRule::None:
+            return "none";
+        case ZoneRule::Delta:
+            return "delta";
+        case ZoneRule::Symmetric:
+            return "symmetric";
+        case ZoneRule::SymmetricRounded:
+            return "symmetric-rounded";
+        case ZoneRule::M6Special:
+            return "m6-special";
+        case ZoneRule::GradeBand:
+            return "grade-band";
+        case ZoneRule::SmallSize:
+            return "small-size";
+    }
+    return "none";
+}
+
 ZoneDeviations EvaluateHoleZone(const ToleranceData& tables, const ZoneQuery& query) {
-    return EvaluateZone(tables, query, kHole);
+    return EvaluateMember(tables, query, kHole);
 }
 
 ZoneDeviations EvaluateShaftZone(const ToleranceData& tables, const ZoneQuery& query) {
-    return EvaluateZone(tables, query, kShaft);
+    return EvaluateMember(tables, query, kShaft);
 }
 
 }  // namespace brimsel

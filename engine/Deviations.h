@@ -17,6 +17,37 @@ struct ZoneQuery {
     std::string_view ZoneText;  // the hole zone box's text; "M6" selects its special case
 };
 
+// Which limit deviation the fundamental deviation is.
+enum class FundamentalRole : std::uint8_t { None, Upper, Lower };
+
+// The rule of the standard, beyond IT and the table's fundamental deviation,
+// that shaped a zone's deviations or refused them.
+enum class ZoneRule : std::uint8_t {
+    None,
+    Delta,             // the table's value plus Δ (K, M, N up to IT8, P..ZC up to IT7)
+    Symmetric,         // JS/js: ±IT/2
+    SymmetricRounded,  // JS/js IT7..IT11 with an odd IT: ±(IT - 1)/2
+    M6Special,         // M6 above 250 up to 315 mm: ES = -9 µm
+    GradeBand,         // J/j: each grade has a column of its own, not a formula
+    SmallSize,         // refused: sizes up to 1 mm take no A/B, IT14+, N above IT8
+};
+
+// A short stable keyword: "none", "delta", "symmetric", "symmetric-rounded",
+// "m6-special", "grade-band", "small-size".
+std::string_view RuleKeyword(ZoneRule rule);
+
+// Where a zone's numbers come from, written by the evaluation that computes
+// them. Texts are plain decimals (SingleText); empty when not reached.
+struct ZoneDerivation {
+    std::string RangeLow;       // the size range: above RangeLow up to and including RangeHigh, mm
+    std::string RangeHigh;      // (both from the rows of the tables that were read)
+    std::string ToleranceUm;    // IT
+    std::string FundamentalUm;  // as the table gives it: "-3" for the cell "-3+Δ"
+    std::string DeltaUm;        // Δ when it was added
+    FundamentalRole Role = FundamentalRole::None;
+    ZoneRule Rule = ZoneRule::None;
+};
+
 struct ZoneDeviations {
     std::int16_t ErrorCode = 0;  // 0 when computed, else 21/22, 31/32, 41/42
     bool BarPlaced = false;      // the lookup placed the fraction bar's left end
@@ -25,6 +56,9 @@ struct ZoneDeviations {
     float Lower = 0.0f;          // EI or ei, mm
     std::string UpperText;       // captions, both with the same number of decimals
     std::string LowerText;
+    std::string UpperPlain;  // SingleText of Upper and Lower, written once here
+    std::string LowerPlain;
+    ZoneDerivation Derivation;
     bool Ok() const { return ErrorCode == 0; }
 };
 

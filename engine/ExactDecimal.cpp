@@ -31,13 +31,16 @@ std::optional<ExactDecimal> ReadExactDecimal(std::string_view text) {
     int integerDigits = 0;
     int decimals = 0;
     bool point = false;
+    bool anyDigit = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '.' && !point) {
             point = true;
-        } else if (!IsDigit(c)) {
-            return std::nullopt;
-        } else if (point) {
+            continue;
+        }
+        if (!IsDigit(c)) return std::nullopt;
+        anyDigit = true;
+        if (point) {
             if (++decimals > kExactDecimals) return std::nullopt;
             fraction = fraction * 10 + (c - '0');
         } else {
@@ -47,7 +50,6 @@ std::optional<ExactDecimal> ReadExactDecimal(std::string_view text) {
             whole = whole * 10 + (c - '0');
         }
     }
-    const bool anyDigit = std::any_of(text.begin(), text.end(), IsDigit);
     if (!anyDigit) return std::nullopt;
 
     const std::int64_t units =
@@ -61,15 +63,20 @@ std::string ExactDecimalText(std::int64_t units, int decimals) {
     // Magnitudes stay far below the int64 limit: 12 integer digits at most.
     std::int64_t magnitude = units < 0 ? -units : units;
     magnitude = (magnitude + step / 2) / step;
-    std::string digits = std::to_string(magnitude);
-    if (decimals > 0 && static_cast<int>(digits.size()) <= decimals) {
-        digits = std::string(static_cast<std::size_t>(decimals + 1) - digits.size(), '0') + digits;
-    }
-    std::string text = units < 0 && magnitude != 0 ? "-" : "";
-    const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
-    text.append(digits, 0, point);
-    if (decimals > 0) text.append(".").append(digits, point);
-    return text;
+    const bool negative = units < 0 && magnitude != 0;
+    // Digits written from the right into a buffer: every limit of size and
+    // every distance passes here, many per batch line.
+    char buffer[48];
+    char* start = buffer + sizeof buffer;
+    int written = 0;
+    do {
+        if (written == decimals && decimals > 0) *--start = '.';
+        *--start = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+        ++written;
+    } while (magnitude != 0 || written <= decimals);
+    if (negative) *--start = '-';
+    return std::string(start, buffer + sizeof buffer);
 }
 
 }  // namespace brimsel

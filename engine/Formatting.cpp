@@ -58,10 +58,6 @@ std::string FormatDeviationText(std::string_view plain, int decimals) {
     return (negative ? "-" : "+") + magnitude;
 }
 
-int DecimalsForPair(float first, float second) {
-    return DecimalsForPairTexts(SingleText(first), SingleText(second));
-}
-
 int DecimalsForPairTexts(std::string_view first, std::string_view second) {
     return CountDecimals(first) <= 3 && CountDecimals(second) <= 3 ? 3 : 4;
 }

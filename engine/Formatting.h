@@ -15,12 +15,10 @@ std::int16_t CountDecimals(std::string_view text);
 // to exactly `decimals` digits after the point.
 std::string FormatDeviation(float value, int decimals);
 
-// 3 when the plain texts of both values need at most 3 decimals, else 4.
-int DecimalsForPair(float first, float second);
-
-// The same two operations on values already written with SingleText, for
-// callers that need each text more than once (every deviation caption).
+// FormatDeviation on a value already written with SingleText, for callers
+// that need each text more than once (every deviation caption).
 std::string FormatDeviationText(std::string_view plain, int decimals);
+// 3 when the plain texts (SingleText) of both values need at most 3 decimals, else 4.
 int DecimalsForPairTexts(std::string_view first, std::string_view second);
 
 }  // namespace brimsel

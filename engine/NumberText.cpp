@@ -10,6 +10,13 @@ std::string SingleText(float value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     if (value == 0.0f) return "0";
+    // Whole values below 10^7 are their own seven-digit text; most table
+    // values and size limits are, and this spares the general conversion.
+    if (std::fabs(value) < 1e7f && value == std::trunc(value)) {
+        char whole[16];
+        const auto end = std::to_chars(whole, whole + sizeof whole, static_cast<long>(value)).ptr;
+        return std::string(whole, end);
+    }
     // Seven significant digits in scientific form ("d.dddddde±x", rounded as
     // printf's %.6e does), then laid out plainly. to_chars instead of printf:
     // every deviation caption passes here, several times per query.

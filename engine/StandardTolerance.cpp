@@ -39,6 +39,8 @@ ToleranceLookup LookUpStandardTolerance(std::string_view grade, float basicSize,
     for (std::int32_t row = 0; row < t.Rows; ++row) {
         if (!(t(0, row) >= basicSize)) continue;
         result.Tolerance = t(column, row);
+        result.RangeLow = row > 0 ? t(0, row - 1) : 0.0f;
+        result.RangeHigh = t(0, row);
         if (column >= kFirstDeltaColumn && column <= kLastDeltaColumn) {
             result.Delta = t(column, row) - t(column - 1, row);
         }

@@ -18,6 +18,10 @@ struct ToleranceLookup {
     float Tolerance = 0.0f;
     // ITn - IT(n-1) for IT3 to IT8, else 0.
     float Delta = 0.0f;
+    // The size range of the row read: above RangeLow up to and including
+    // RangeHigh, mm; both 0 when no row was read.
+    float RangeLow = 0.0f;
+    float RangeHigh = 0.0f;
     // On success the grade number as text ("-1" for IT01), else the grade as given.
     std::string Grade;
 };

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace brimsel::fits {
 
@@ -33,33 +34,26 @@ struct Entry {
     SizeBand Band = Always;
 };
 
-// Where the selection lands once a group has been filled.
+// The entry selected once a list has been filled: the first of these
+// candidates whose own band holds the size and that the list holds. Naming the
+// zone, not its position, keeps the default where it is when an entry is added.
 struct DefaultRule {
-    enum class Kind { Fixed, BySize, CountBack };
-    Kind How = Kind::Fixed;
-    int Position = 0;       // Fixed; BySize at or below Limit; CountBack: subtracted from the count
-    float Limit = 0.0f;     // BySize
-    int PositionAbove = 0;  // BySize above Limit
+    std::array<Entry, 2> Candidates{};
 
-    int Resolve(float size, int count) const {
-        switch (How) {
-            case Kind::Fixed:
-                return Position;
-            case Kind::BySize:
-                return size <= Limit ? Position : PositionAbove;
-            case Kind::CountBack:
-                return count - Position;
+    int Resolve(const std::vector<std::string_view>& listed, float size) const {
+        for (const Entry& candidate : Candidates) {
+            if (candidate.Zone.empty() || !candidate.Band.Holds(size)) continue;
+            for (std::size_t i = 0; i < listed.size(); ++i) {
+                if (listed[i] == candidate.Zone) return static_cast<int>(i);
+            }
         }
-        return Position;
+        return -1;
     }
 };
 
-constexpr DefaultRule Fixed(int position) { return {DefaultRule::Kind::Fixed, position, 0.0f, 0}; }
-constexpr DefaultRule BySize(float limit, int upTo, int above) {
-    return {DefaultRule::Kind::BySize, upTo, limit, above};
-}
-constexpr DefaultRule CountBack(int fromCount) {
-    return {DefaultRule::Kind::CountBack, fromCount, 0.0f, 0};
+constexpr DefaultRule Select(std::string_view zone) { return {{{{zone}, {}}}}; }
+constexpr DefaultRule Select(Entry first, std::string_view otherwise) {
+    return {{{first, {otherwise}}}};
 }
 
 struct Group {
@@ -89,19 +83,19 @@ constexpr Entry k0H11[] = {
 constexpr Entry k0H12[] = {{"b12", Between(1, 500)}, {"h12"}};
 
 constexpr std::array<Group, 13> kHoleBasis{{
-    {"0H6", k0H6, Fixed(1)},
-    {"1H6", k1H6, Fixed(1)},
-    {"2H6", k2H6, Fixed(0)},
-    {"0H7", k0H7, Fixed(1)},
-    {"1H7", k1H7, Fixed(1)},
-    {"2H7", k2H7, BySize(3, 1, 0)},
-    {"0H8", k0H8, Fixed(1)},
-    {"1H8", k1H8, Fixed(1)},
-    {"2H8", k2H8, Fixed(0)},
-    {"0H9", k0H9, CountBack(4)},
-    {"0H10", k0H10, CountBack(2)},
-    {"0H11", k0H11, BySize(500, 2, 1)},
-    {"0H12", k0H12, Fixed(0)},
+    {"0H6", k0H6, Select("g5")},
+    {"1H6", k1H6, Select("k5")},
+    {"2H6", k2H6, Select({"n5"}, "p5")},
+    {"0H7", k0H7, Select("*g6")},
+    {"1H7", k1H7, Select("*k6")},
+    {"2H7", k2H7, Select({"*p6"}, "*s6")},
+    {"0H8", k0H8, Select("*f7")},
+    {"1H8", k1H8, Select("k7")},
+    {"2H8", k2H8, Select({"r7"}, "s7")},
+    {"0H9", k0H9, Select("*d9")},
+    {"0H10", k0H10, Select("d10")},
+    {"0H11", k0H11, Select({"*c11", Above(1)}, "*h11")},
+    {"0H12", k0H12, Select({"b12"}, "h12")},
 }};
 
 // Shaft basis: base shaft zone, mating hole zones.
@@ -122,49 +116,42 @@ constexpr Entry k0h11[] = {
 constexpr Entry k0h12[] = {{"B12", Between(1, 500)}, {"H12"}};
 
 constexpr std::array<Group, 13> kShaftBasis{{
-    {"0h5", k0h5, Fixed(1)},
-    {"1h5", k1h5, Fixed(1)},
-    {"2h5", k2h5, Fixed(0)},
-    {"0h6", k0h6, Fixed(1)},
-    {"1h6", k1h6, Fixed(1)},
-    {"2h6", k2h6, Fixed(0)},
-    {"0h7", k0h7, Fixed(1)},
-    {"1h7", k1h7, Fixed(1)},
-    {"0h8", k0h8, Fixed(2)},
-    {"0h9", k0h9, Fixed(0)},
-    {"0h10", k0h10, Fixed(0)},
-    {"0h11", k0h11, BySize(500, 2, 1)},
-    {"0h12", k0h12, Fixed(0)},
+    {"0h5", k0h5, Select("G6")},
+    {"1h5", k1h5, Select("K6")},
+    {"2h5", k2h5, Select("N6")},
+    {"0h6", k0h6, Select("*G7")},
+    {"1h6", k1h6, Select("*K7")},
+    {"2h6", k2h6, Select("*P7")},
+    {"0h7", k0h7, Select("*F8")},
+    {"1h7", k1h7, Select("K8")},
+    {"0h8", k0h8, Select("F8")},
+    {"0h9", k0h9, Select("*D9")},
+    {"0h10", k0h10, Select("D10")},
+    {"0h11", k0h11, Select({"*C11", Above(1)}, "*H11")},
+    {"0h12", k0h12, Select({"B12"}, "H12")},
 }};
 
-ZoneList ListGroup(std::span<const Group> table, std::string_view key, float basicSize) {
-    ZoneList list;
-    for (const Group& group : table) {
-        if (group.Key != key) continue;
-        list.Found = true;
-        for (const Entry& entry : group.Entries) {
-            if (entry.Band.Holds(basicSize)) list.Entries.push_back(entry.Zone);
-        }
-        const int count = static_cast<int>(list.Entries.size());
-        const int position = group.Default.Resolve(basicSize, count);
-        // Every group keeps its default inside the list at every size; should
-        // a table edit ever break that, select nothing rather than a wrong zone.
-        list.DefaultPosition = position >= 0 && position < count ? position : -1;
-        return list;
-    }
-    return list;
-}
-
-constexpr std::string_view kBaseHoles[] = {"H6", "H7", "H8", "H9", "H10", "H11", "H12"};
-constexpr std::string_view kBaseShafts[] = {"h5", "h6", "h7", "h8", "h9", "h10", "h11", "h12"};
-
-ZoneList Prefix(std::span<const std::string_view> zones, std::size_t count) {
+ZoneList Fill(std::span<const Entry> entries, const DefaultRule& rule, float basicSize) {
     ZoneList list;
     list.Found = true;
-    list.Entries.assign(zones.begin(), zones.begin() + static_cast<std::ptrdiff_t>(count));
-    list.DefaultPosition = list.Entries.size() >= 2 ? 1 : 0;
+    for (const Entry& entry : entries) {
+        if (entry.Band.Holds(basicSize)) list.Entries.push_back(entry.Zone);
+    }
+    list.DefaultPosition = rule.Resolve(list.Entries, basicSize);
     return list;
 }
+
+ZoneList ListGroup(std::span<const Group> table, std::string_view key, float basicSize) {
+    for (const Group& group : table) {
+        if (group.Key == key) return Fill(group.Entries, group.Default, basicSize);
+    }
+    return {};
+}
+
+// Base zones by basis system and fit kind.
+constexpr Entry kHoleBases[] = {{"H6"}, {"H7"}, {"H8"}, {"H9"}, {"H10"}, {"H11"}, {"H12"}};
+constexpr Entry kShaftBases[] = {{"h5"}, {"h6"}, {"h7"}, {"h8"}, {"h9"}, {"h10"}, {"h11"}, {"h12"}};
+constexpr Entry kInterferenceShaftBases[] = {{"h5"}, {"h6", UpTo(500)}};
 
 }  // namespace
 
@@ -186,17 +173,20 @@ ZoneList BaseZones(std::int16_t basisIndex, std::int16_t fitKindIndex, float bas
     // Only the three fit kinds have base zones; any other index offers no list
     // rather than one whose keys match no group.
     if (fitKindIndex < 0 || fitKindIndex > 2) return {};
+    const std::span<const Entry> holes = kHoleBases;
+    const std::span<const Entry> shafts = kShaftBases;
     if (basisIndex == 0) {
-        return Prefix(kBaseHoles, fitKindIndex == 0 ? 7 : 3);  // H6..H12, or H6..H8
+        return Fill(fitKindIndex == 0 ? holes : holes.first(3), Select("H7"), basicSize);
     }
     if (basisIndex == 1) {
+        const DefaultRule h6 = Select({"h6"}, "h5");
         switch (fitKindIndex) {
             case 0:
-                return Prefix(kBaseShafts, 8);  // h5..h12
+                return Fill(shafts, h6, basicSize);
             case 1:
-                return Prefix(kBaseShafts, 3);  // h5..h7
+                return Fill(shafts.first(3), h6, basicSize);
             default:
-                return Prefix(kBaseShafts, basicSize <= 500.0f ? 2 : 1);  // h5, h6 up to 500
+                return Fill(kInterferenceShaftBases, h6, basicSize);
         }
     }
     return {};

@@ -1,6 +1,6 @@
 // Any text as the standard input of brimsel-query --batch, through the
 // library's batch entry on the shipped tables. Beyond not crashing: the
-// output is CSV of the header's 12 columns, the result is true exactly when
+// output is CSV with a field for each of the column list's columns, the result is true exactly when
 // every row's code is 0, and every computed caption reads back as its value.
 #include <cmath>
 #include <cstddef>
@@ -74,23 +74,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
     const std::int16_t language = size % 2 == 0 ? brimsel::kChinese : brimsel::kEnglish;
-    const bool allComputed = brimsel::RunBatch(tables, in, out, language);
+    const bool allComputed = brimsel::RunBatch(tables, in, out, language).AllComputed;
 
     const std::string text = out.str();
-    if (!text.starts_with(brimsel::kCsvHeader)) Fail("no header");
+    if (!text.starts_with(brimsel::CsvHeader())) Fail("no header");
     const auto rows = ParseCsv(text);
     bool everyCodeZero = true;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const std::vector<std::string>& row = rows[r];
-        if (row.size() != 12)
+        if (row.size() != brimsel::kCsvColumnCount)
             Fail("row " + std::to_string(r) + " has " + std::to_string(row.size()) + " fields");
-        const bool computed = row[6] == "0";
+        const auto field = [&](brimsel::CsvColumn c) { return row[brimsel::CsvIndex(c)]; };
+        using C = brimsel::CsvColumn;
+        const bool computed = field(C::Code) == "0";
         everyCodeZero = everyCodeZero && computed;
         if (!computed) continue;
         // Zone rows carry their captions; a fit row its limits' texts instead.
-        const bool fit = row[4].empty();
-        CheckReadsBack(row[fit ? 7 : 4], row[2]);
-        CheckReadsBack(row[fit ? 8 : 5], row[3]);
+        const bool fit = field(C::UpperText).empty();
+        CheckReadsBack(field(fit ? C::MaxText : C::UpperText), field(C::UpperMm));
+        CheckReadsBack(field(fit ? C::MinText : C::LowerText), field(C::LowerMm));
+        // A zone row's limits of size are its size plus its captions.
+        if (!fit && (field(C::UpperSize).empty() || field(C::Rule).empty()))
+            Fail("row " + std::to_string(r) + " lacks its limits of size or its rule");
     }
     if (allComputed != everyCodeZero) Fail("the result disagrees with the rows' codes");
     return 0;

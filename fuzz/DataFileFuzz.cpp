@@ -1,7 +1,9 @@
 // Any bytes as Quorbel.dat: the reader accepts or rejects them without
 // reading or allocating past them, and tables it accepts are safe to index
 // for every hole and shaft computation.
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,12 +15,10 @@
 
 namespace {
 
+// Shaft letters are these in lower case.
 constexpr std::array<std::string_view, 28> kHoleLetters = {
     "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "JS", "J",  "K",
     "M", "N", "P", "R",  "S", "T", "U",  "V", "X",  "Y", "Z", "ZA", "ZB", "ZC"};
-constexpr std::array<std::string_view, 28> kShaftLetters = {
-    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "js", "j",  "k",
-    "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
 // The grade texts the window can hand over, and a few it never should.
 constexpr std::array<std::string_view, 25> kGrades = {
     "01", "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9",     "10", "11",
@@ -31,12 +31,6 @@ constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,   1.0f,   3.0f,    3.5f,
     __builtin_trap();
 }
 
-bool Consistent(const brimsel::Table& t) {
-    return t.Columns >= 0 && t.Rows >= 0 &&
-           t.Elements.size() ==
-               static_cast<std::size_t>(t.Columns) * static_cast<std::size_t>(t.Rows);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -47,13 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const brimsel::ToleranceData& tables = *result.Data;
+    std::size_t elements = 0;
     for (const brimsel::Table* t :
          {&tables.DeviationKeys, &tables.StandardTolerances, &tables.FundamentalDeviations}) {
-        if (!Consistent(*t)) Fail("a table's element count differs from columns x rows");
+        if (t->Columns < 0 || t->Rows < 0 ||
+            t->Elements.size() != std::size_t(t->Columns) * t->Rows)
+            Fail("a table's element count differs from columns x rows");
+        elements += t->Elements.size();
     }
-    const std::size_t elements = tables.DeviationKeys.Elements.size() +
-                                 tables.StandardTolerances.Elements.size() +
-                                 tables.FundamentalDeviations.Elements.size();
     if (elements * sizeof(float) > size) Fail("more elements than the file holds");
 
     // The zones asked for depend on the file, so that different accepted files
@@ -72,10 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                 : kGrades[next() % kGrades.size()];
         const float basicSize = i < 2 ? 100.0f : kSizes[next() % kSizes.size()];
         const bool custom = (next() & 1) != 0;
-        const std::string zone =
-            std::string(hole ? kHoleLetters[letter] : kShaftLetters[letter]) + std::string(grade);
-        const brimsel::ZoneQuery query{hole ? kHoleLetters[letter] : kShaftLetters[letter], grade,
-                                       basicSize, custom, hole ? std::string_view(zone) : ""};
+        std::string letters(kHoleLetters[letter]);
+        if (!hole) std::ranges::transform(letters, letters.begin(), ::tolower);
+        const std::string zone = letters + std::string(grade);
+        const brimsel::ZoneQuery query{letters, grade, basicSize, custom,
+                                       hole ? std::string_view(zone) : ""};
         const brimsel::ZoneDeviations r = hole ? brimsel::EvaluateHoleZone(tables, query)
                                                : brimsel::EvaluateShaftZone(tables, query);
         if (r.Ok() && (r.UpperText.empty() || r.LowerText.empty()))

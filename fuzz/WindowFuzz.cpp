@@ -31,6 +31,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "datafile/StandardTables.h"
 #include "engine/Formatting.h"
@@ -47,67 +48,49 @@ using brimsel::ui::TextBox;
 const brimsel::ToleranceData* gTables = nullptr;
 std::string gTrace;  // the actions of the current input, for the report
 
-[[noreturn]] void Fail(const Form1& form, const std::string& what) {
-    auto t = [](const QString& s) { return "\"" + s.toStdString() + "\""; };
-    std::fprintf(stderr,
-                 "window fuzz: %s\n  after: %s\n  Text1 %s TeK %s TeZ %s basis %d kind %d\n"
-                 "  hole %s %s  shaft %s %s  limits %s %s\n  HoleOk %d ShaftOk %d ErrorCode %d "
-                 "diagram %s message %s\n",
-                 what.c_str(), gTrace.c_str(), t(form.Text1->text()).c_str(),
-                 t(form.TeK->text()).c_str(), t(form.TeZ->text()).c_str(), form.Query.BasisIndex,
-                 form.Query.FitKindIndex, t(form.LabelSC[1]->text()).c_str(),
-                 t(form.LabelSC[2]->text()).c_str(), t(form.LabelXC[1]->text()).c_str(),
-                 t(form.LabelXC[2]->text()).c_str(), t(form.Label3[0]->text()).c_str(),
-                 t(form.Label3[1]->text()).c_str(), form.Query.HoleOk, form.Query.ShaftOk,
-                 form.Query.ErrorCode, form.Picture1->isHidden() ? "hidden" : "shown",
-                 t(form.Label5->text()).c_str());
+// The actions so far replay the failure: the input file is kept.
+[[noreturn]] void Fail(const std::string& what) {
+    std::fprintf(stderr, "window fuzz: %s\n  after: %s\n", what.c_str(), gTrace.c_str());
     std::abort();
 }
 
 bool Blank(const QString& caption) { return caption == QStringLiteral(" - - -"); }
-
-double HalfUnit(const std::string& text) {
-    return 0.5 * std::pow(10.0, -brimsel::CountDecimals(text));
+double Shown(const QString& text) { return brimsel::ReadLeadingNumber(text.toStdString()); }
+double HalfUnit(const QString& text) {
+    return 0.5 * std::pow(10.0, -brimsel::CountDecimals(text.toStdString()));
 }
 
-void CheckCaption(const Form1& form, const QString& caption, float stored, const char* name) {
-    if (Blank(caption)) return;
-    const std::string text = caption.toStdString();
-    if (text.empty() ||
-        std::fabs(brimsel::ReadLeadingNumber(text) - stored) > HalfUnit(text) + 1e-7)
-        Fail(form,
-             std::string(name) + " \"" + text + "\" is not the stored " + std::to_string(stored));
-}
-
-void CheckLimit(const Form1& form, const QString& limit, const QString& hole, const QString& shaft,
-                const char* name) {
-    const std::string l = limit.toStdString(), h = hole.toStdString(), s = shaft.toStdString();
-    const double difference = brimsel::ReadLeadingNumber(h) - brimsel::ReadLeadingNumber(s);
-    const double slack = HalfUnit(l) + HalfUnit(h) + HalfUnit(s) + 1e-7;
-    if (l.empty() || std::fabs(brimsel::ReadLeadingNumber(l) - difference) > slack)
-        Fail(form, std::string(name) + " \"" + l + "\" is not \"" + h + "\" - \"" + s + "\"");
+// A caption reads back as a value within half a unit of its last decimal,
+// and the slack of the captions the value comes from.
+void ReadsBack(const QString& caption, double value, double slack, const char* name) {
+    if (caption.isEmpty() || std::fabs(Shown(caption) - value) > HalfUnit(caption) + slack + 1e-7)
+        Fail(std::string(name) + " \"" + caption.toStdString() + "\" is not " +
+             std::to_string(value));
 }
 
 void CheckInvariants(const Form1& form) {
     const auto& q = form.Query;
-    CheckCaption(form, form.LabelSC[1]->text(), q.HoleUpperDev, "ES");
-    CheckCaption(form, form.LabelSC[2]->text(), q.HoleLowerDev, "EI");
-    CheckCaption(form, form.LabelXC[1]->text(), q.ShaftUpperDev, "es");
-    CheckCaption(form, form.LabelXC[2]->text(), q.ShaftLowerDev, "ei");
-
+    const QString es = form.LabelSC[1]->text(), ei = form.LabelSC[2]->text();
+    const QString shaftEs = form.LabelXC[1]->text(), shaftEi = form.LabelXC[2]->text();
+    bool blank = false;
+    for (const auto& [caption, stored] : {std::pair(es, q.HoleUpperDev),
+                                          {ei, q.HoleLowerDev},
+                                          {shaftEs, q.ShaftUpperDev},
+                                          {shaftEi, q.ShaftLowerDev}}) {
+        blank = blank || Blank(caption);
+        if (!Blank(caption)) ReadsBack(caption, stored, 0, "deviation");
+    }
     const bool diagram = !form.Picture1->isHidden();
     const bool errorShown =
         !q.HoleOk || !q.ShaftOk || q.ErrorCode == brimsel::error_code::kBasicSize;
     if (diagram == errorShown)
-        Fail(form, diagram ? "diagram shown over an error" : "no diagram, no error");
-    if (!diagram && form.Label5->text().isEmpty()) Fail(form, "the error has no message");
-
-    const QString es = form.LabelSC[1]->text(), ei = form.LabelSC[2]->text();
-    const QString shaftEs = form.LabelXC[1]->text(), shaftEi = form.LabelXC[2]->text();
-    if (q.HoleOk && q.ShaftOk && diagram && !Blank(es) && !Blank(ei) && !Blank(shaftEs) &&
-        !Blank(shaftEi)) {
-        CheckLimit(form, form.Label3[0]->text(), es, shaftEi, "Xmax");
-        CheckLimit(form, form.Label3[1]->text(), ei, shaftEs, "Xmin");
+        Fail(diagram ? "diagram shown over an error" : "no diagram, no error");
+    if (!diagram && form.Label5->text().isEmpty()) Fail("the error has no message");
+    if (q.HoleOk && q.ShaftOk && diagram && !blank) {
+        ReadsBack(form.Label3[0]->text(), Shown(es) - Shown(shaftEi),
+                  HalfUnit(es) + HalfUnit(shaftEi), "Xmax");
+        ReadsBack(form.Label3[1]->text(), Shown(ei) - Shown(shaftEs),
+                  HalfUnit(ei) + HalfUnit(shaftEs), "Xmin");
     }
 }
 
@@ -116,16 +99,7 @@ bool Reachable(const Form1& form, const QWidget* control) {
 }
 
 TextBox* Box(Form1& form, unsigned char which) {
-    switch (which) {
-        case '1':
-            return form.Text1;
-        case 'k':
-            return form.TeK;
-        case 'z':
-            return form.TeZ;
-        default:
-            return nullptr;
-    }
+    return which == '1' ? form.Text1 : which == 'k' ? form.TeK : which == 'z' ? form.TeZ : nullptr;
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -137,12 +111,7 @@ void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QS
 
 // Control bytes stand for the editing keys.
 bool Key(QWidget* box, unsigned char c) {
-    struct Editing {
-        unsigned char Byte;
-        int Key;
-        Qt::KeyboardModifiers Modifiers;
-    };
-    static const Editing kEditing[] = {
+    static const std::tuple<unsigned char, int, Qt::KeyboardModifiers> kEditing[] = {
         {0x08, Qt::Key_Backspace, Qt::NoModifier}, {0x7f, Qt::Key_Delete, Qt::NoModifier},
         {0x01, Qt::Key_Home, Qt::NoModifier},      {0x05, Qt::Key_End, Qt::NoModifier},
         {0x02, Qt::Key_Left, Qt::NoModifier},      {0x06, Qt::Key_Right, Qt::NoModifier},
@@ -151,10 +120,9 @@ bool Key(QWidget* box, unsigned char c) {
         {0x19, Qt::Key_Y, Qt::ControlModifier},    {0x18, Qt::Key_X, Qt::ControlModifier},
         {0x16, Qt::Key_V, Qt::ControlModifier},    {0x03, Qt::Key_C, Qt::ControlModifier},
     };
-    for (const Editing& e : kEditing) {
-        if (e.Byte != c) continue;
-        SendKey(box, e.Key, e.Modifiers,
-                e.Key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
+    for (const auto& [byte, key, modifiers] : kEditing) {
+        if (byte != c) continue;
+        SendKey(box, key, modifiers, key == Qt::Key_Backspace ? QStringLiteral("\b") : QString());
         return true;
     }
     if (c < 0x20) return false;

@@ -119,10 +119,10 @@ DiagramLayout LayOutToleranceDiagram(const DiagramInput& input) {
     const std::int16_t y0 = layout.YZero;
     auto& out = layout.Commands;
 
-    out.push_back(Text(15, layout.YZeroMarks, Ink::WindowText, "0"));
-    out.push_back(Text(2280, layout.YZeroMarks, Ink::WindowText, "0"));
-    out.push_back(Text(Coordinate(600 - wh), layout.YHoleName, Ink::Blue, input.HoleName));
-    out.push_back(Text(1800, layout.YShaftName, Ink::Blue, input.ShaftName));
+    out.push_back(Text(15, layout.YZeroMarks, Ink::ZeroLine, "0"));
+    out.push_back(Text(2280, layout.YZeroMarks, Ink::ZeroLine, "0"));
+    out.push_back(Text(Coordinate(600 - wh), layout.YHoleName, Ink::ZoneName, input.HoleName));
+    out.push_back(Text(1800, layout.YShaftName, Ink::ZoneName, input.ShaftName));
 
     if (LineMeetsName(layout.YHoleName, y0)) {
         out.push_back(Line(150, 600 - wh, y0));
@@ -137,8 +137,8 @@ DiagramLayout LayOutToleranceDiagram(const DiagramInput& input) {
         out.push_back(Line(1200, 2250, y0));
     }
 
-    out.push_back(Box(675, layout.YHoleUpper, 1125, layout.YHoleLower, Ink::Green));
-    out.push_back(Box(1275, layout.YShaftUpper, 1725, layout.YShaftLower, Ink::DarkRed));
+    out.push_back(Box(675, layout.YHoleUpper, 1125, layout.YHoleLower, Ink::HoleZone));
+    out.push_back(Box(1275, layout.YShaftUpper, 1725, layout.YShaftLower, Ink::ShaftZone));
     return layout;
 }
 

@@ -8,7 +8,9 @@
 
 namespace brimsel {
 
-enum class Ink { WindowText, Blue, Green, DarkRed };
+// Inks by what they draw. ZeroLine is the surface's own text colour, which
+// also draws the zero marks and the outlines of both zones.
+enum class Ink { ZeroLine, ZoneName, HoleZone, ShaftZone };
 
 struct DiagramCommand {
     enum class Kind { Text, Line, Box };
@@ -16,8 +18,8 @@ struct DiagramCommand {
     // Text: top-left corner at (X1, Y1). Line: from (X1, Y1) to (X2, Y2).
     // Box: opposite corners (X1, Y1) and (X2, Y2), outlined in Pen, filled with Fill.
     std::int16_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
-    Ink Pen = Ink::WindowText;
-    Ink Fill = Ink::WindowText;
+    Ink Pen = Ink::ZeroLine;
+    Ink Fill = Ink::ZeroLine;
     std::string Text;  // UTF-8, Text commands only
 };
 

@@ -63,14 +63,14 @@ namespace colours {
 
 QColor InkColour(Ink ink, const QPalette& palette) {
     switch (ink) {
-        case Ink::WindowText:
+        case Ink::ZeroLine:
             return palette.color(QPalette::WindowText);
-        case Ink::Blue:
-            return QColor(kDiagramBlue);
-        case Ink::Green:
-            return QColor(kDiagramGreen);
-        case Ink::DarkRed:
-            return QColor(kDiagramDarkRed);
+        case Ink::ZoneName:
+            return QColor(kZoneNameInk);
+        case Ink::HoleZone:
+            return QColor(kHoleZoneInk);
+        case Ink::ShaftZone:
+            return QColor(kShaftZoneInk);
     }
     return palette.color(QPalette::WindowText);
 }

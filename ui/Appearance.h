@@ -37,12 +37,12 @@ inline constexpr QRgb kBlue = qRgb(0, 0, 255);
 inline constexpr QRgb kRed = qRgb(255, 0, 0);
 inline constexpr QRgb kGreen = qRgb(0, 128, 0);
 
-// Diagram inks other than the window-text colour.
-inline constexpr QRgb kDiagramBlue = qRgb(0, 0, 255);
-inline constexpr QRgb kDiagramGreen = qRgb(0, 192, 0);
-inline constexpr QRgb kDiagramDarkRed = qRgb(192, 0, 0);
+// Diagram inks other than the zero line's.
+inline constexpr QRgb kZoneNameInk = qRgb(0, 0, 255);
+inline constexpr QRgb kHoleZoneInk = qRgb(0, 192, 0);
+inline constexpr QRgb kShaftZoneInk = qRgb(192, 0, 0);
 
-// Window text comes from the palette the surface was given.
+// The zero line's ink is the window text of the palette the surface was given.
 QColor InkColour(Ink ink, const QPalette& palette);
 
 }  // namespace colours

@@ -190,11 +190,13 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
 void DrawingSurface::Clear() {
     if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
     image_.fill(palette().color(QPalette::Window));
+    commands_.clear();
     update();
 }
 
 void DrawingSurface::Draw(const std::vector<DiagramCommand>& commands) {
     if (image_.size() != size()) Clear();
+    commands_.insert(commands_.end(), commands.begin(), commands.end());
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);

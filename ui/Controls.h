@@ -40,8 +40,6 @@ class TextBox : public QLineEdit {
     std::function<void()> GotFocus;
     std::function<void()> Change;
 
-    int TypedLengthLimit() const { return typedLengthLimit_; }
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -134,12 +132,15 @@ class DrawingSurface : public QWidget {
     int TextWidth(const QString& text) const;
 
     const QImage& Image() const { return image_; }
+    // Everything drawn since the last Clear, in drawing order.
+    const std::vector<DiagramCommand>& Commands() const { return commands_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QImage image_;
+    std::vector<DiagramCommand> commands_;
 };
 
 // Program writes.

@@ -30,11 +30,15 @@ namespace brimsel::ui {
 
 namespace {
 
-constexpr const char* kWindowCaption = "Brimsel   V1.3.8";
+#ifndef BRIMSEL_VERSION
+#error "BRIMSEL_VERSION must name the program's version"
+#endif
+
+// The title, three blanks, the version.
+constexpr const char* kWindowCaption = "Brimsel   V" BRIMSEL_VERSION;
 constexpr const char* kBlankDeviation = " - - -";
 constexpr const char* kKindMark = "●  ";
 constexpr std::int16_t kBackspace = 8;
-constexpr float kShaftBasisH6Limit = 500.0f;
 // The fraction bar starts this far left of the nearer zone name.
 constexpr int kBarLeadTwips = 30;
 
@@ -154,6 +158,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
     CreateControls();
     ConnectHandlers();
+    ConnectResultExtras();
 }
 
 void Form1::CreateControls() {
@@ -354,13 +359,7 @@ void Form1::Text1_Change() {
         } else if (OptionJZ[0]->isChecked()) {
             ListFitsForBaseHole();
         } else if (OptionJZ[1]->isChecked()) {
-            if (OptionPH[2]->isChecked()) {
-                ClearList(*ComboZhou);
-                ComboZhou->addItem(QStringLiteral("h5"));
-                SelectListIndex(*ComboZhou, 0);
-                if (Query.BasicSize <= kShaftBasisH6Limit) ComboZhou->addItem(QStringLiteral("h6"));
-                SelectListIndex(*ComboZhou, ComboZhou->count() - 1);
-            }
+            if (OptionPH[2]->isChecked()) RefillBaseShaftList();
             ListFitsForBaseShaft();
         }
     }
@@ -422,6 +421,20 @@ void Form1::PutInZoneBox(ZoneMember member, const QString& entry) {
     }
 }
 
+// The interference base shafts depend on the size. The first entry is
+// selected as soon as it is in the list, before the rest is added, so that its
+// chain runs for the new size even when the default ends up elsewhere.
+void Form1::RefillBaseShaftList() {
+    const fits::ZoneList bases =
+        fits::BaseZones(/*shaft basis*/ 1, /*interference*/ 2, Query.BasicSize);
+    ClearList(*ComboZhou);
+    for (std::size_t i = 0; i < bases.Entries.size(); ++i) {
+        ComboZhou->addItem(FromUtf8(bases.Entries[i]));
+        if (i == 0) SelectListIndex(*ComboZhou, 0);
+    }
+    SelectListIndex(*ComboZhou, bases.DefaultPosition);
+}
+
 void Form1::ListFitsForBaseHole() {
     const std::string key =
         fits::FitGroupKey(Query.FitKindIndex, ComboKong->currentText().toStdString());
@@ -476,49 +489,36 @@ void Form1::ZoneBoxChange(ZoneMember member) {
 
 // ---- Limit deviations ----------------------------------------------------------
 
-void Form1::ComputeHoleDeviations() {
-    Query.HoleOk = false;
-    Query.ErrorCode = error_code::kNone;
-    const std::string zoneText = TeK->text().toStdString();
-    const std::string letters = Query.HoleLetter;
-    const std::string grade = Query.HoleGrade;
-    const ZoneDeviations hole = EvaluateHoleZone(
-        Query.ToleranceTables,
-        ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText});
-    if (hole.BarPlaced) PlaceFractionBarLeft();
-    Query.HoleGrade = hole.Grade;
-    if (!hole.Ok()) {
-        Query.ErrorCode = hole.ErrorCode;
-        ShowError(Query.ErrorCode);
-        return;
-    }
-    Query.HoleUpperDev = hole.Upper;
-    Query.HoleLowerDev = hole.Lower;
-    LabelSC[1]->SetText(FromUtf8(hole.UpperText));
-    LabelSC[2]->SetText(FromUtf8(hole.LowerText));
-    Query.HoleOk = true;
-}
+void Form1::ComputeHoleDeviations() { ComputeDeviations(ZoneMember::Hole); }
 
-void Form1::ComputeShaftDeviations() {
-    Query.ShaftOk = false;
+void Form1::ComputeShaftDeviations() { ComputeDeviations(ZoneMember::Shaft); }
+
+// Only the hole zone's text is passed on: "M6" has a rule of its own.
+void Form1::ComputeDeviations(ZoneMember member) {
+    const bool hole = member == ZoneMember::Hole;
+    bool& ok = hole ? Query.HoleOk : Query.ShaftOk;
+    ok = false;
     Query.ErrorCode = error_code::kNone;
-    const std::string letters = Query.ShaftLetter;
-    const std::string grade = Query.ShaftGrade;
-    const ZoneDeviations shaft =
-        EvaluateShaftZone(Query.ToleranceTables,
-                          ZoneQuery{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), {}});
-    if (shaft.BarPlaced) PlaceFractionBarLeft();
-    Query.ShaftGrade = shaft.Grade;
-    if (!shaft.Ok()) {
-        Query.ErrorCode = shaft.ErrorCode;
+    const std::string zoneText = hole ? TeK->text().toStdString() : std::string();
+    const std::string letters = hole ? Query.HoleLetter : Query.ShaftLetter;
+    std::string& grade = hole ? Query.HoleGrade : Query.ShaftGrade;
+    const ZoneQuery query{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText};
+    const ZoneDeviations zone = hole ? EvaluateHoleZone(Query.ToleranceTables, query)
+                                     : EvaluateShaftZone(Query.ToleranceTables, query);
+    (hole ? HoleEvaluation : ShaftEvaluation) = zone;
+    if (zone.BarPlaced) PlaceFractionBarLeft();
+    grade = zone.Grade;
+    if (!zone.Ok()) {
+        Query.ErrorCode = zone.ErrorCode;
         ShowError(Query.ErrorCode);
         return;
     }
-    Query.ShaftUpperDev = shaft.Upper;
-    Query.ShaftLowerDev = shaft.Lower;
-    LabelXC[1]->SetText(FromUtf8(shaft.UpperText));
-    LabelXC[2]->SetText(FromUtf8(shaft.LowerText));
-    Query.ShaftOk = true;
+    (hole ? Query.HoleUpperDev : Query.ShaftUpperDev) = zone.Upper;
+    (hole ? Query.HoleLowerDev : Query.ShaftLowerDev) = zone.Lower;
+    const auto& labels = hole ? LabelSC : LabelXC;
+    labels[1]->SetText(FromUtf8(zone.UpperText));
+    labels[2]->SetText(FromUtf8(zone.LowerText));
+    ok = true;
 }
 
 // ---- Error display -------------------------------------------------------------

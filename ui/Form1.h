@@ -2,6 +2,24 @@
 // handlers that run the recalculation chains. Every number comes from the
 // pure library below ui/; this class copies results into the query state and
 // writes the captions.
+//
+// The control names are fixed; what each shows (Kong hole, Zhou shaft):
+//   Text1 / LabelJG        basic size typed / shown in the result
+//   OptionJZ(0..2)         basis system: hole, shaft, custom (frame FrameJZ)
+//   OptionPH(0..2)         fit kind: clearance, transition, interference (FramePH1)
+//   FramePH2, Label4       custom basis: the kind of fit found; Label8 its note
+//   ComboKong / ComboZhou  hole / shaft zone lists (hole and shaft basis)
+//   TeK / TeZ              hole / shaft zone boxes, over the lists (custom basis)
+//   LabelSC(0..2)          hole zone, its upper and lower deviation (FrameCX)
+//   LabelXC(0..2)          shaft zone, its upper and lower deviation
+//   Line1                  fraction bar between the two zones
+//   Picture1               tolerance-zone diagram (frame FrameDT)
+//   Label1(0..1)           names of the two limits of fit, on the diagram
+//   Label3(0..1)           values of the two limits of fit
+//   Label5                 error message, shown while Picture1 is hidden
+//   Check1 / Command1      keep in front / about message (frame FrameSET)
+//   Label2 "mm", Label6/7 zone captions, Label9 catalogue note, Label10 author
+//   line, Image1 logo, FrameJB/FrameGC the size and zone frames.
 #pragma once
 
 #include <QCheckBox>
@@ -14,14 +32,21 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "engine/DataFile.h"
+#include "engine/Deviations.h"
 #include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
+#include "results/Callout.h"
 #include "ui/Controls.h"
 
+class QMenu;
+
 namespace brimsel::ui {
+
+class FitFinderDialog;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -55,10 +80,31 @@ class Form1 : public QWidget {
     void Check1_Click();
     void Command1_Click();
 
+    // Beside the result: the context menu, Ctrl+C and the tooltips. They read
+    // what the window shows and change nothing in it.
+    void CopyResult();
+    void CopyCallout(CalloutForm form);
+    void SaveDiagram();
+    // The diagram as SVG when the name ends in ".svg", else as PNG; false when
+    // there is no diagram or the file could not be written whole.
+    bool WriteDiagramFile(const QString& path);
+    // Asks where to save the diagram; empty when the user cancels.
+    std::function<QString()> AskDiagramPath;
+    // The context menu, built on first use, its entries made current.
+    QMenu* PrepareContextMenu();
+    // What a result caption or zone name shows as its tooltip now; empty for none.
+    QString ToolTipFor(const QWidget* control) const;
+    // The fit finder, made on first use, with the size the window holds.
+    void OpenFitFinder();
+    FitFinderDialog* FitFinder = nullptr;
+
     QueryState Query;
     // The normalised zone texts the zone boxes last computed.
     std::string LastHoleZone;
     std::string LastShaftZone;
+    // The last evaluation of each zone, with where its numbers come from.
+    ZoneDeviations HoleEvaluation;
+    ZoneDeviations ShaftEvaluation;
 
     // Controls; arrays are addressed by index.
     QGroupBox* FrameJB = nullptr;
@@ -95,18 +141,32 @@ class Form1 : public QWidget {
     QLabel* Image1 = nullptr;
     Caption* Label10 = nullptr;
 
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     friend struct Form1TestAccess;
+
+    void ConnectResultExtras();
+    void BuildContextMenu();
+    // The fit as the window shows it; nothing while an error is shown.
+    std::optional<FitResult> ShownResult() const;
+    // The member's flag is set and its deviations are shown as numbers.
+    bool MemberShown(ZoneMember member) const;
+    QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);
     void PutInZoneBox(ZoneMember member, const QString& entry);
     void ComputeHoleDeviations();
     void ComputeShaftDeviations();
+    void ComputeDeviations(ZoneMember member);
     void ShowError(std::int16_t code);
     void ShowFitResult();
     void DrawToleranceDiagram();
     void ListFitsForBaseHole();
     void ListFitsForBaseShaft();
+    void RefillBaseShaftList();
 
     void CreateControls();
     void ConnectHandlers();

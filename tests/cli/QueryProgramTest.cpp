@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,59 +38,66 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
+// A run and the rows below it, by their first field.
 struct Case {
     const test::TsvRow* Run = nullptr;
-    std::string Input, Beside, To;
-    std::vector<const test::TsvRow*> Out, Has, Err;
+    std::map<std::string, std::vector<std::string>> Rows;
+    std::string First(const std::string& key) { return Rows[key].empty() ? "" : Rows[key][0]; }
+    std::string Lines(const std::string& key) {
+        std::string text;
+        for (const std::string& line : Rows[key]) text += line + "\n";
+        return text;
+    }
 };
 
-void Check(const Case& c) {
+void Check(Case c) {
     const test::TsvRow& run = *c.Run;
     const testing::ScopedTrace trace(run.File.c_str(), run.Line, "this run");
     fs::path program = BRIMSEL_QUERY_EXE;
     std::string data;
     const fs::path folder = FreshFolder("run");
-    if (!c.Beside.empty()) {
+    const std::string beside = c.First("beside"), to = c.First("to"), from = c.First("from"),
+                      limit = c.First("limit");
+    if (!beside.empty()) {
         fs::copy_file(program, folder / "brimsel-query");
         program = folder / "brimsel-query";
         data = test::ReadFile(fs::path(BRIMSEL_DATA_FOLDER) / kDataFileName);
         ASSERT_GT(data.size(), 60u);
-        if (c.Beside == "mark") data[data.size() - 2] = 1;
-        if (c.Beside == "cut") data.resize(data.size() / 2);
-        if (c.Beside == "none")
+        if (beside == "mark") data[data.size() - 2] = 1;
+        if (beside == "cut") data.resize(data.size() / 2);
+        if (beside == "none")
             data.clear();
         else
             std::ofstream(folder / kDataFileName, std::ios::binary) << data;
     }
-    std::ofstream(folder / "in", std::ios::binary) << c.Input;
+    std::ofstream(folder / "in", std::ios::binary) << c.Lines("in");
     std::string command = ShellQuoted(program.string());
     for (std::size_t i = 2; i < run.Fields.size(); ++i)
         command += " " + ShellQuoted(test::Unescaped(run[i]));
-    command += " <" + ShellQuoted(folder / "in") + " 2>" + ShellQuoted(folder / "err") + " >" +
-               ShellQuoted(c.To.empty() ? folder / "out" : fs::path(c.To));
+    const std::string input = from == "closed"   ? " <&-"
+                              : from == "folder" ? " <" + ShellQuoted(folder)
+                              : from.empty()     ? " <" + ShellQuoted(folder / "in")
+                                                 : "";
+    if (input.empty()) command = from + " | " + command;
+    if (!limit.empty()) command = "ulimit -v " + limit + "; " + command;
+    command += input + " 2>" + ShellQuoted(folder / "err") + " >" +
+               ShellQuoted(to.empty() ? folder / "out" : fs::path(to));
     const int status = std::system(command.c_str());
     EXPECT_EQ(status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1, std::stoi(run[1]));
     const std::string out = test::ReadFile(folder / "out"), err = test::ReadFile(folder / "err");
     // Reading the data never creates or changes the file.
-    if (!c.Beside.empty()) {
-        EXPECT_EQ(fs::exists(folder / kDataFileName), c.Beside != "none");
+    if (!beside.empty()) {
+        EXPECT_EQ(fs::exists(folder / kDataFileName), beside != "none");
         EXPECT_TRUE(test::ReadFile(folder / kDataFileName) == data) << "the data file changed";
     }
     fs::remove_all(folder);
 
-    for (const test::TsvRow* row : c.Has) {
-        const testing::ScopedTrace has(row->File.c_str(), row->Line, "has");
-        EXPECT_NE(out.find(test::Unescaped((*row)[1])), std::string::npos) << out;
-    }
-    if (c.Has.empty()) {
-        std::string expected;
-        for (const test::TsvRow* row : c.Out) expected += test::Unescaped((*row)[1]) + "\n";
-        EXPECT_EQ(out, expected);
-    }
-    EXPECT_EQ(c.Err.empty(), err.empty()) << err;
-    for (const test::TsvRow* row : c.Err) {
-        const testing::ScopedTrace has(row->File.c_str(), row->Line, "err");
-        EXPECT_NE(err.find(test::Unescaped((*row)[1])), std::string::npos) << err;
+    for (const std::string& part : c.Rows["has"])
+        EXPECT_NE(out.find(part), std::string::npos) << part;
+    if (c.Rows["has"].empty()) EXPECT_EQ(out, c.Lines("out"));
+    EXPECT_EQ(c.Rows["err"].empty(), err.empty()) << err;
+    for (const std::string& part : c.Rows["err"]) {
+        EXPECT_NE(err.find(part), std::string::npos) << part << " in " << err;
         EXPECT_EQ(err.find('\n'), err.size() - 1) << "not one line: " << err;
     }
 }
@@ -101,22 +110,11 @@ TEST(BrimselQuery, Runs) {
             cases.emplace_back().Run = &row;
             continue;
         }
-        ASSERT_FALSE(cases.empty()) << row.File << ":" << row.Line << ": no run above";
-        Case& c = cases.back();
-        if (row[0] == "in")
-            c.Input += test::Unescaped(row[1]) + "\n";
-        else if (row[0] == "out")
-            c.Out.push_back(&row);
-        else if (row[0] == "has")
-            c.Has.push_back(&row);
-        else if (row[0] == "err")
-            c.Err.push_back(&row);
-        else if (row[0] == "beside")
-            c.Beside = row[1];
-        else if (row[0] == "to")
-            c.To = row[1];
-        else
-            ADD_FAILURE() << row.File << ":" << row.Line << ": unknown row " << row[0];
+        const bool known =
+            std::set<std::string>{"in", "out", "has", "err", "beside", "to", "from", "limit"}.count(
+                row[0]);
+        ASSERT_TRUE(!cases.empty() && known) << row.File << ":" << row.Line << ": " << row[0];
+        cases.back().Rows[row[0]].push_back(test::Unescaped(row[1]));
     }
     for (const Case& c : cases) Check(c);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,10 +27,18 @@ inline std::vector<std::string> Split(std::string_view text, char separator) {
     return fields;
 }
 
-// "\t", "\r", "\n" and "\\" of a data file's field as the characters they stand for.
+// "\t", "\r", "\n", "\\" and "\xNN" (two hex digits) of a data file's field as the
+// characters they stand for.
 inline std::string Unescaped(std::string_view field) {
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field.substr(i, 2) == "\\x" && i + 3 < field.size() &&
+            std::isxdigit(static_cast<unsigned char>(field[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(field[i + 3]))) {
+            text += static_cast<char>(std::stoi(std::string(field.substr(i + 2, 2)), nullptr, 16));
+            i += 3;
+            continue;
+        }
         const std::size_t kind = i + 1 < field.size() ? std::string_view("trn\\").find(field[i + 1])
                                                       : std::string_view::npos;
         if (field[i] != '\\' || kind == std::string_view::npos) {

@@ -1,7 +1,7 @@
 // Exact decimals: what is read, what is refused, and the text written back.
-#include "engine/ExactDecimal.h"
-
 #include <gtest/gtest.h>
+
+#include "engine/ExactDecimal.h"
 
 namespace brimsel {
 namespace {
@@ -12,11 +12,11 @@ TEST(ExactDecimal, ReadsPlainDecimalTextsExactly) {
         long long units;
         int decimals;
     };
-    for (const Row& r : {Row{"12.5", 125'000'000, 1}, Row{"+0.035", 350'000, 3}, Row{" 0", 0, 0},
-                         Row{"-0.0045", -45'000, 4}, Row{".5", 5'000'000, 1},
-                         Row{"3.", 30'000'000, 0}, Row{"3150.0000001", 31'500'000'001, 7},
-                         Row{"000000000000123", 1'230'000'000, 0},
-                         Row{"99999999999", 999'999'999'990'000'000, 0}}) {
+    for (const Row& r :
+         {Row{"12.5", 125'000'000, 1}, Row{"+0.035", 350'000, 3}, Row{" 0", 0, 0},
+          Row{"-0.0045", -45'000, 4}, Row{".5", 5'000'000, 1}, Row{"3.", 30'000'000, 0},
+          Row{"3150.0000001", 31'500'000'001, 7}, Row{"000000000000123", 1'230'000'000, 0},
+          Row{"99999999999", 999'999'999'990'000'000, 0}}) {
         const auto read = ReadExactDecimal(r.text);
         ASSERT_TRUE(read) << r.text;
         EXPECT_EQ(read->Units, r.units) << r.text;

@@ -68,7 +68,8 @@ TEST(NumberTexts, Rows) {
         if (f == "ReadLeadingNumber") got = number(ReadLeadingNumber(a));
         if (f == "RoundHalfEven") got = number(RoundHalfEven(std::strtod(a.c_str(), nullptr)));
         if (f == "CountDecimals") got = number(CountDecimals(a));
-        if (f == "DecimalsForPair") got = number(DecimalsForPair(x, y));
+        if (f == "DecimalsForPair")
+            got = number(DecimalsForPairTexts(SingleText(x), SingleText(y)));
         if (f == "EncodeLetterCode") got = number(EncodeLetterCode(a));
         if (f == "Delta") got = number(LookUpStandardTolerance(a, y, indexed).Delta);
         EXPECT_EQ(got, want) << f << " \"" << a << '"';

@@ -12,11 +12,11 @@
 namespace brimsel {
 namespace {
 
-// As diagram.tsv writes commands: text 15,435 WindowText "0", line x1,y1 x2,y2 Pen,
+// As diagram.tsv writes commands: text 15,435 ZeroLine "0", line x1,y1 x2,y2 Pen,
 // box x1,y1 x2,y2 Pen/Fill.
 std::string Describe(const DiagramCommand& c) {
     const auto ink = [](Ink i) {
-        return std::string(std::array{"WindowText", "Blue", "Green", "DarkRed"}.at(int(i)));
+        return std::string(std::array{"ZeroLine", "ZoneName", "HoleZone", "ShaftZone"}.at(int(i)));
     };
     const std::string from = std::to_string(c.X1) + "," + std::to_string(c.Y1);
     const std::string to = " " + std::to_string(c.X2) + "," + std::to_string(c.Y2) + " ";

@@ -54,7 +54,7 @@ struct Driver {
         // Tables in which g has no deviation from above 30 up to 50 mm.
         const auto limits = DeviationSizeLimits();
         const auto at50 = std::ranges::find(limits, 50.0f) - limits.begin();
-        const std::int32_t g6 = DeviationColumn(Member::Shaft, "g", 6);
+        const std::int32_t g6 = DeviationColumn(ZoneMember::Shaft, "g", 6);
         if (how == "without-g-at-50") data.FundamentalDeviations(g6, int(at50)) = kUndefinedMark;
         form = std::make_unique<Form1>();
         form->ReadToleranceData = [data] { return DataFileResult{data, {}}; };
@@ -77,7 +77,8 @@ struct Driver {
         }
         if (op == "error") return Form1TestAccess::ShowError(*form, number(1));
         if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
-        if (op == "set") return void(form->Query.HoleUpperDev = std::stof(row[2]));
+        if (op == "set" && row[1] == "HoleUpperDev")
+            return void(form->Query.HoleUpperDev = std::stof(row[2]));
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));
         QWidget* control = Find(row[1]);

@@ -65,7 +65,8 @@ TEST(Window, MessagesShowInAModalBoxWithOneOkButton) {
     }
 }
 
-constexpr QRgb kGreen = qRgb(0, 192, 0), kDarkRed = qRgb(192, 0, 0), kBlue = qRgb(0, 0, 255);
+constexpr QRgb kHoleZone = qRgb(0, 192, 0), kShaftZone = qRgb(192, 0, 0),
+               kZoneName = qRgb(0, 0, 255);
 
 // Smallest rectangle holding every pixel of one colour in the area of an
 // opaque image, and their number.
@@ -88,8 +89,8 @@ TEST(Window, DiagramOfHSevenOverGSixAsPixels) {
     const QRgb paper = form.Picture1->palette().color(QPalette::Window).rgb();
     ASSERT_EQ(drawn.size(), QSize(295, 70));
     // Outlines cover the corners, so the fill lies one pixel inside them.
-    EXPECT_EQ(Find(drawn, kGreen).first, QRect(QPoint(46, 1), QPoint(74, 34)));
-    EXPECT_EQ(Find(drawn, kDarkRed).first, QRect(QPoint(86, 48), QPoint(114, 68)));
+    EXPECT_EQ(Find(drawn, kHoleZone).first, QRect(QPoint(46, 1), QPoint(74, 34)));
+    EXPECT_EQ(Find(drawn, kShaftZone).first, QRect(QPoint(86, 48), QPoint(114, 68)));
     for (const QPoint outline : {QPoint(45, 10), QPoint(75, 10), QPoint(100, 47), QPoint(100, 69)})
         EXPECT_EQ(drawn.pixel(outline), ink) << outline.x() << "," << outline.y();
     // The zero line runs from 150 to 2250 twips on pixel row 35, under the hole box.
@@ -98,11 +99,11 @@ TEST(Window, DiagramOfHSevenOverGSixAsPixels) {
     EXPECT_EQ(Find(drawn, ink, QRect(10, 34, 35, 1)).second, 0);
     // The hole name ends at 600 twips in the row from 158 twips; the shaft name
     // starts at 1800 twips in the row from 765 twips; nothing else is blue.
-    const QRect hole = Find(drawn, kBlue, QRect(0, 0, 42, 35)).first;
-    const QRect shaft = Find(drawn, kBlue, QRect(110, 40, 60, 30)).first;
+    const QRect hole = Find(drawn, kZoneName, QRect(0, 0, 42, 35)).first;
+    const QRect shaft = Find(drawn, kZoneName, QRect(110, 40, 60, 30)).first;
     EXPECT_TRUE(hole.right() <= 40 && hole.top() >= 11) << hole.right() << " " << hole.top();
     EXPECT_TRUE(shaft.left() >= 120 && shaft.top() >= 51) << shaft.left() << " " << shaft.top();
-    EXPECT_EQ(Find(drawn, kBlue).first, hole.united(shaft));
+    EXPECT_EQ(Find(drawn, kZoneName).first, hole.united(shaft));
     // Both "0" marks print from 435 twips (pixel row 29), at 15 and 2280 twips.
     const QRect left = Find(drawn, ink, QRect(0, 25, 9, 10)).first;
     EXPECT_GE(left.top(), 29);
@@ -120,7 +121,7 @@ TEST(Window, DiagramOfHSevenOverGSixAsPixels) {
     Form1TestAccess::ShowError(form, 21);
     EXPECT_EQ(form.Picture1->Image(), drawn);
     WriteText(*form.TeZ, "s6");
-    EXPECT_LT(Find(form.Picture1->Image(), kDarkRed).first.top(), 10) << "s6 lies above the hole";
+    EXPECT_LT(Find(form.Picture1->Image(), kShaftZone).first.top(), 10) << "s6 lies above the hole";
 }
 
 }  // namespace

@@ -1,0 +1,145 @@
+#include "cli/Find.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/ExactDecimal.h"
+#include "ui/strings/MoreStrings.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel {
+
+namespace {
+
+std::string Signed(std::int64_t units, int decimals) {
+    const std::string text = ExactDecimalText(units, decimals);
+    return units > 0 ? "+" + text : text;
+}
+
+// Columns of the readable lines line up on screen: a CJK character takes two
+// places, any other character one.
+std::size_t Width(std::string_view text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        width += c >= 0xE1 ? 2 : 1;  // lead bytes of U+1000 and above
+    }
+    return width;
+}
+
+using Row = std::array<std::string, 8>;
+
+void AppendTable(std::string& out, const std::vector<Row>& rows) {
+    std::array<std::size_t, 8> widths{};
+    for (const Row& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], Width(row[i]));
+    }
+    for (const Row& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            // Numbers stand right-aligned, words left-aligned.
+            const std::string pad(widths[i] - Width(row[i]), ' ');
+            const bool number = i >= 1 && i <= 4;
+            line += number ? pad + row[i] : row[i] + pad;
+            line += "  ";
+        }
+        while (line.ends_with(' ')) line.pop_back();
+        out += line + "\n";
+    }
+}
+
+std::string_view Problem(fits::FindProblem problem, std::int16_t language) {
+    switch (problem) {
+        case fits::FindProblem::SizeNotANumber:
+        case fits::FindProblem::SizeOutside:
+            return LookUpMore(language, More::FinderBadSize);
+        case fits::FindProblem::MinNotANumber:
+            return LookUpMore(language, More::FinderBadMin);
+        case fits::FindProblem::MaxNotANumber:
+            return LookUpMore(language, More::FinderBadMax);
+        case fits::FindProblem::MinAboveMax:
+            return LookUpMore(language, More::FinderMinAboveMax);
+        case fits::FindProblem::None:
+            break;
+    }
+    return {};
+}
+
+void AppendCsvField(std::string& out, std::string_view field, bool last) {
+    out += field;
+    out += last ? '\n' : ',';
+}
+
+}  // namespace
+
+int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
+            std::string& err) {
+    const fits::FitRequest request{
+        options.Size,  options.Min,
+        options.Max,   options.All ? fits::FitScope::All : fits::FitScope::Catalogue,
+        options.Basis, options.Limit};
+    const fits::FitSearch found = fits::FindFits(tables, request);
+    if (!found.Ok()) {
+        err += std::string(Problem(found.Problem, options.Language)) + "\n";
+        return kFindBadRequest;
+    }
+    const bool near = found.Fits.empty();
+    const auto& list = near ? found.NearMisses : found.Fits;
+    const std::int16_t language = options.Language;
+
+    if (options.Csv) {
+        const std::string size = ExactDecimalText(ReadExactDecimal(options.Size)->Units,
+                                                  ReadExactDecimal(options.Size)->Decimals);
+        for (std::size_t i = 0; i < std::size(kFindCsvColumns); ++i) {
+            AppendCsvField(out, kFindCsvColumns[i], i + 1 == std::size(kFindCsvColumns));
+        }
+        for (const fits::FoundFit& fit : list) {
+            const int d = fit.Decimals;
+            for (const std::string& field :
+                 {size, fit.Hole, fit.Shaft, ExactDecimalText(fit.Max, d),
+                  ExactDecimalText(fit.Min, d), std::string(fits::KindKeyword(fit.Kind)),
+                  std::string(fits::ScopeKeyword(fit.Standing)),
+                  std::string(fits::BasisKeyword(fit.Basis)), ExactDecimalText(fit.MarginMin, d),
+                  ExactDecimalText(fit.MarginMax, d)}) {
+                AppendCsvField(out, field, false);
+            }
+            AppendCsvField(out, near ? ExactDecimalText(fit.Miss, d) : "", true);
+        }
+        return near ? kFindNearMisses : kFindFound;
+    }
+
+    const auto text = [language](More id) { return std::string(LookUpMore(language, id)); };
+    std::string status = near ? text(More::FinderNone) : text(More::FinderFound);
+    if (const auto at = status.find("%1"); at != std::string::npos) {
+        status.replace(at, 2, std::to_string(found.Qualifying));
+    }
+    if (!near && found.Qualifying > list.size()) {
+        std::string shown = text(More::FinderShown);
+        shown.replace(shown.find("%1"), 2, std::to_string(list.size()));
+        status += shown;
+    }
+    out += status + "\n";
+    std::vector<Row> rows{
+        {text(More::FinderFitColumn), text(More::FinderMaxColumn), text(More::FinderMinColumn),
+         text(near ? More::FinderMissColumn : More::FinderMarginMinColumn),
+         near ? "" : text(More::FinderMarginMaxColumn), text(More::FinderStandingColumn),
+         text(More::FinderBasisColumn), text(More::FinderKindColumn)}};
+    for (const fits::FoundFit& fit : list) {
+        const int d = fit.Decimals;
+        const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
+                              : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
+                                                                           : More::FinderOther;
+        rows.push_back({fit.Hole + "/" + fit.Shaft, Signed(fit.Max, d), Signed(fit.Min, d),
+                        near ? ExactDecimalText(fit.Miss, d) : Signed(fit.MarginMin, d),
+                        near ? "" : Signed(fit.MarginMax, d), text(standing),
+                        text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
+                                                                  : More::FinderShaftBasis),
+                        std::string(LookUpString(language, 11 + static_cast<int>(fit.Kind)))});
+    }
+    AppendTable(out, rows);
+    return near ? kFindNearMisses : kFindFound;
+}
+
+}  // namespace brimsel

@@ -1,0 +1,42 @@
+// brimsel-query --find: the fits that give a required range of clearance, as
+// readable lines or CSV rows, from the finder below the window.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/QueryState.h"
+#include "fits/FitFinder.h"
+
+namespace brimsel {
+
+struct FindOptions {
+    std::string Size;  // SIZE MIN MAX as given
+    std::string Min;
+    std::string Max;
+    bool All = false;  // every fit, not only the catalogue's
+    std::optional<fits::BasisSystem> Basis;
+    std::size_t Limit = 10;  // 0: every fit found
+    bool Csv = false;
+    std::int16_t Language = 1;
+};
+
+// The CSV columns in their order; the header and every row follow this list.
+// Near misses come only when nothing qualifies and fill miss_mm, by how much
+// the range would have to widen for them; fits that qualify leave it empty.
+inline constexpr std::string_view kFindCsvColumns[] = {
+    "size",  "hole",  "shaft",         "max_mm",        "min_mm", "kind",
+    "scope", "basis", "margin_min_mm", "margin_max_mm", "miss_mm"};
+
+inline constexpr int kFindFound = 0;       // fits qualify
+inline constexpr int kFindNearMisses = 1;  // none qualifies; the nearest are written
+inline constexpr int kFindBadRequest = 2;  // the problem is written to `err`
+
+// Appends the output to `out` (or a message to `err`) and returns the exit status.
+int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
+            std::string& err);
+
+}  // namespace brimsel

@@ -1,0 +1,113 @@
+#include "results/Callout.h"
+
+#include <algorithm>
+#include <string_view>
+#include <tuple>
+
+#include "engine/ExactDecimal.h"
+#include "engine/SizeLimits.h"
+#include "ui/strings/MoreStrings.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel {
+
+namespace {
+
+constexpr std::string_view kDiameter = "Ø";
+constexpr std::string_view kPlusMinus = "±";
+
+struct ExactMember {
+    ExactDecimal Upper, Lower;
+    SizeLimits Limits;
+};
+
+struct ExactResult {
+    ExactMember Hole, Shaft;
+};
+
+std::optional<ExactMember> ReadMember(const std::string& size, const MemberResult& member) {
+    const auto upper = ReadExactDecimal(member.Upper);
+    const auto lower = ReadExactDecimal(member.Lower);
+    const SizeLimits limits = ComputeSizeLimits(size, member.Upper, member.Lower);
+    if (!upper || !lower || !limits.Ok) return std::nullopt;
+    return ExactMember{*upper, *lower, limits};
+}
+
+std::optional<ExactResult> ReadResult(const FitResult& result) {
+    const auto hole = ReadMember(result.BasicSize, result.Hole);
+    const auto shaft = ReadMember(result.BasicSize, result.Shaft);
+    if (!hole || !shaft) return std::nullopt;
+    return ExactResult{*hole, *shaft};
+}
+
+// A deviation the way a callout writes it: a sign before every value but 0.
+std::string Signed(std::int64_t units, int decimals) {
+    if (units == 0) return "0";
+    return (units > 0 ? "+" : "") + ExactDecimalText(units, decimals);
+}
+
+std::string Signed(const ExactDecimal& value) { return Signed(value.Units, value.Decimals); }
+
+// Equal deviations either side of zero are written once, after a ±.
+std::string Deviations(const ExactMember& member) {
+    if (member.Upper.Units > 0 && member.Upper.Units == -member.Lower.Units) {
+        return "(" + std::string(kPlusMinus) +
+               ExactDecimalText(member.Upper.Units, member.Upper.Decimals) + ")";
+    }
+    return "(" + Signed(member.Upper) + "/" + Signed(member.Lower) + ")";
+}
+
+}  // namespace
+
+std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm form) {
+    const auto exact = ReadResult(result);
+    if (!exact) return std::nullopt;
+    const std::string diameter(kDiameter);
+    switch (form) {
+        case CalloutForm::Code:
+            return diameter + result.BasicSize + " " + result.Hole.Zone + "/" + result.Shaft.Zone;
+        case CalloutForm::CodeAndDeviations:
+            return diameter + result.BasicSize + " " + result.Hole.Zone + Deviations(exact->Hole) +
+                   "/" + result.Shaft.Zone + Deviations(exact->Shaft);
+        case CalloutForm::HoleLimits:
+            return diameter + exact->Hole.Limits.Largest + "/" + exact->Hole.Limits.Smallest;
+        case CalloutForm::ShaftLimits:
+            return diameter + exact->Shaft.Limits.Largest + "/" + exact->Shaft.Limits.Smallest;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t languageIndex) {
+    const auto exact = ReadResult(result);
+    if (!exact) return std::nullopt;
+    std::string text;
+    const auto line = [&](std::string_view name, std::string_view value) {
+        text.append(name).append("\t").append(value).append("\n");
+    };
+    const auto string = [&](int n) { return LookUpString(languageIndex, n); };
+    const auto more = [&](More id) { return LookUpMore(languageIndex, id); };
+
+    line(string(2), result.BasicSize + " mm");
+    for (const auto& [name, shown, member] : {std::tuple(17, &result.Hole, &exact->Hole),
+                                              std::tuple(18, &result.Shaft, &exact->Shaft)}) {
+        line(string(name), shown->Zone);
+        line(more(More::UpperDeviation), Signed(member->Upper));
+        line(more(More::LowerDeviation), Signed(member->Lower));
+        line(more(More::LargestSize), member->Limits.Largest);
+        line(more(More::SmallestSize), member->Limits.Smallest);
+    }
+
+    // The limits of fit and the kind follow the same rules as the window's
+    // display, applied to the exact differences.
+    const int decimals = std::max({exact->Hole.Upper.Decimals, exact->Hole.Lower.Decimals,
+                                   exact->Shaft.Upper.Decimals, exact->Shaft.Lower.Decimals});
+    const std::int64_t largest = exact->Hole.Upper.Units - exact->Shaft.Lower.Units;
+    const std::int64_t smallest = exact->Hole.Lower.Units - exact->Shaft.Upper.Units;
+    line(string(largest > 0 ? 19 : 22), Signed(largest, decimals));
+    line(string(smallest < 0 ? 21 : 20), Signed(smallest, decimals));
+    const int kind = largest > 0 && smallest >= 0 ? 11 : largest > 0 || smallest >= 0 ? 12 : 13;
+    line(more(More::KindOfFit), string(kind));
+    return text;
+}
+
+}  // namespace brimsel

@@ -1,0 +1,45 @@
+// The result the window shows, as texts a designer pastes into a drawing or a
+// note: tolerance callouts written the ISO 129-1 way, and the whole result as
+// plain text. Everything is read from the captions as shown and computed on
+// their decimal digits, so a copied number is the number on screen.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace brimsel {
+
+struct MemberResult {
+    std::string Zone;   // "H7", "g6"
+    std::string Upper;  // deviation captions as shown: "+0.035", " 0", "-0.0045"
+    std::string Lower;
+};
+
+struct FitResult {
+    std::string BasicSize;  // as shown: "100", "12.5"
+    MemberResult Hole;
+    MemberResult Shaft;
+};
+
+enum class CalloutForm {
+    Code,               // Ø100 H7/g6
+    CodeAndDeviations,  // Ø100 H7(+0.035/0)/g6(-0.012/-0.034)
+    HoleLimits,         // Ø100.035/100.000
+    ShaftLimits,        // Ø99.988/99.966
+};
+inline constexpr CalloutForm kCalloutForms[] = {CalloutForm::Code, CalloutForm::CodeAndDeviations,
+                                                CalloutForm::HoleLimits, CalloutForm::ShaftLimits};
+
+// Nothing when a number of the result is not a number (a blanked caption).
+std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm form);
+
+// Basic size, both zones with their deviations and limits of size, the limits
+// of fit and the kind of fit, one "name<TAB>value" line each, in the language
+// of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
+// The limits of fit are the exact differences of the deviations as shown, all
+// digits kept: where the window's display rounds them (to 3 decimals when the
+// upper deviations are written without any, as " 0"), the copy does not.
+std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t languageIndex);
+
+}  // namespace brimsel

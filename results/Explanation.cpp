@@ -1,0 +1,204 @@
+#include "results/Explanation.h"
+
+#include <optional>
+
+#include "engine/ExactDecimal.h"
+#include "engine/NumberText.h"
+#include "engine/SizeLimits.h"
+#include "ui/strings/MoreStrings.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel {
+
+namespace {
+
+constexpr int kBasicSizeMessage = 25;
+constexpr int kZoneMessage = 26;
+constexpr int kOutsideMessage = 27;
+
+// Micrometres exactly, as few decimals as the value needs ("17.5", "-25", "0.15").
+std::string MicronText(std::int64_t units) {
+    std::string text = ExactDecimalText(units, kExactDecimals);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+std::int64_t Units(std::string_view text) {
+    const std::optional<ExactDecimal> value = ReadExactDecimal(text);
+    return value ? value->Units : 0;
+}
+
+struct Symbols {
+    std::string_view Upper, Lower;
+};
+
+Symbols SymbolsOf(ZoneMember member) {
+    return member == ZoneMember::Hole ? Symbols{"ES", "EI"} : Symbols{"es", "ei"};
+}
+
+std::string GradeName(std::string_view grade) {
+    return "IT" + std::string(grade == "-1" ? std::string_view("01") : grade);
+}
+
+More RuleText(ZoneRule rule) {
+    switch (rule) {
+        case ZoneRule::Delta:
+            return More::RuleDelta;
+        case ZoneRule::Symmetric:
+            return More::RuleSymmetric;
+        case ZoneRule::SymmetricRounded:
+            return More::RuleSymmetricRounded;
+        case ZoneRule::M6Special:
+            return More::RuleM6Special;
+        case ZoneRule::GradeBand:
+            return More::RuleGradeBand;
+        case ZoneRule::SmallSize:
+            return More::RuleSmallSize;
+        case ZoneRule::None:
+            break;
+    }
+    return More::Count;
+}
+
+// "-3 + Δ = -3 + 13 = 10" or "0": the fundamental deviation as it was used.
+std::string FundamentalFormula(const ZoneDerivation& d) {
+    if (d.DeltaUm.empty()) return d.FundamentalUm;
+    return d.FundamentalUm + " + Δ = " + d.FundamentalUm + " + " + d.DeltaUm + " = " +
+           MicronText(Units(d.FundamentalUm) + Units(d.DeltaUm));
+}
+
+// The other limit from IT, or both limits of a symmetric zone, in micrometres.
+std::string LimitFormula(const ZoneDeviations& z, ZoneMember member) {
+    const ZoneDerivation& d = z.Derivation;
+    const Symbols s = SymbolsOf(member);
+    const std::int64_t it = Units(d.ToleranceUm);
+    if (d.Role == FundamentalRole::None) {
+        const bool rounded = d.Rule == ZoneRule::SymmetricRounded;
+        const std::int64_t t = rounded ? it - kExactScale : it;
+        return std::string(s.Upper) + (rounded ? " = +(IT - 1)/2 = " : " = +IT/2 = ") +
+               MicronText(t) + "/2 = " + MicronText(t / 2) + " µm, " + std::string(s.Lower) +
+               " = -" + std::string(s.Upper) + " = " + MicronText(-t / 2) + " µm";
+    }
+    const std::int64_t f = Units(d.FundamentalUm) + Units(d.DeltaUm);
+    if (d.Role == FundamentalRole::Upper) {
+        return std::string(s.Lower) + " = " + std::string(s.Upper) + " - IT = " + MicronText(f) +
+               " - " + d.ToleranceUm + " = " + MicronText(f - it) + " µm";
+    }
+    return std::string(s.Upper) + " = " + std::string(s.Lower) + " + IT = " + MicronText(f) +
+           " + " + d.ToleranceUm + " = " + MicronText(f + it) + " µm";
+}
+
+std::string RangeText(const ZoneDerivation& d, std::int16_t language, bool brief) {
+    const bool first = d.RangeLow == "0";
+    const More text = brief ? (first ? More::FirstRangeShort : More::RangeShort)
+                            : (first ? More::FirstSizeRange : More::SizeRange);
+    return FillIn(LookUpMore(language, text), d.RangeLow, d.RangeHigh);
+}
+
+std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, std::int16_t language) {
+    const ZoneDerivation& d = z.Derivation;
+    if (d.Role == FundamentalRole::None) {
+        return std::string(LookUpMore(language, More::NoFundamentalDeviation));
+    }
+    const Symbols s = SymbolsOf(member);
+    return FillIn(LookUpMore(language, More::FundamentalDeviation),
+                  d.Role == FundamentalRole::Upper ? s.Upper : s.Lower) +
+           " = " + FundamentalFormula(d) + " µm";
+}
+
+}  // namespace
+
+std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
+    switch (code) {
+        case error_code::kBasicSize:
+            return LookUpString(language, kBasicSizeMessage);
+        case error_code::kHoleZone:
+        case error_code::kShaftZone:
+            return LookUpString(language, kZoneMessage);
+        case error_code::kHoleOutside:
+        case error_code::kShaftOutside:
+        case error_code::kHoleSmallSize:
+        case error_code::kShaftSmallSize:
+            return LookUpString(language, kOutsideMessage);
+        default:
+            return {};
+    }
+}
+
+std::string ErrorText(std::int16_t code, std::int16_t language) {
+    std::string text = "error " + IntegerText(code);
+    const std::string_view message = ErrorMessage(code, language);
+    if (!message.empty()) text.append(": ").append(message);
+    return text;
+}
+
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' &&
+            (text[i + 1] == '1' || text[i + 1] == '2')) {
+            out += text[i + 1] == '1' ? first : second;
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
+                                     ZoneMember member, const ZoneDeviations& deviations,
+                                     std::int16_t language) {
+    const ZoneDerivation& d = deviations.Derivation;
+    const std::string_view separator = LookUpMore(language, More::Separator);
+    std::vector<std::string> lines;
+    lines.push_back(FillIn(LookUpMore(language, More::ExplainHeading), zone, sizeText));
+    if (!deviations.Ok()) lines.push_back(ErrorText(deviations.ErrorCode, language));
+    if (!d.RangeHigh.empty()) lines.push_back(RangeText(d, language, false));
+    if (!d.ToleranceUm.empty()) {
+        lines.push_back(FillIn(LookUpMore(language, More::StandardTolerance),
+                               GradeName(deviations.Grade), d.ToleranceUm));
+    }
+    if (deviations.Ok()) {
+        lines.push_back(FundamentalLine(deviations, member, language));
+        lines.push_back(LimitFormula(deviations, member));
+        const Symbols s = SymbolsOf(member);
+        lines.push_back(std::string(LookUpMore(language, More::LimitDeviations)) + " " +
+                        std::string(s.Upper) + " = " + deviations.UpperText + " mm" +
+                        std::string(separator) + std::string(s.Lower) + " = " +
+                        deviations.LowerText + " mm");
+        const SizeLimits limits =
+            ComputeSizeLimits(sizeText, deviations.UpperText, deviations.LowerText);
+        if (limits.Ok) {
+            lines.push_back(std::string(LookUpMore(language, More::LargestSize)) + " " +
+                            limits.Largest + " mm" + std::string(separator) +
+                            std::string(LookUpMore(language, More::SmallestSize)) + " " +
+                            limits.Smallest + " mm");
+        }
+    }
+    const More rule = RuleText(d.Rule);
+    if (rule != More::Count) {
+        lines.push_back(FillIn(LookUpMore(language, More::RuleLine), LookUpMore(language, rule)));
+    }
+    return lines;
+}
+
+// The size is already beside the zone name wherever the line is shown.
+std::string ExplainZoneBriefly(std::string_view /*sizeText*/, std::string_view zone,
+                               ZoneMember member, const ZoneDeviations& deviations,
+                               std::int16_t language) {
+    const ZoneDerivation& d = deviations.Derivation;
+    const std::string separator(LookUpMore(language, More::Separator));
+    std::string line(zone);
+    line += language == 2 ? ": " : "：";
+    if (!deviations.Ok()) return line + ErrorText(deviations.ErrorCode, language);
+    line += RangeText(d, language, true) + separator + GradeName(deviations.Grade) + " = " +
+            d.ToleranceUm + " µm" + separator;
+    if (d.Role == FundamentalRole::None) return line + LimitFormula(deviations, member);
+    const Symbols s = SymbolsOf(member);
+    return line + std::string(d.Role == FundamentalRole::Upper ? s.Upper : s.Lower) + " = " +
+           FundamentalFormula(d) + " µm";
+}
+
+}  // namespace brimsel

@@ -1,0 +1,35 @@
+// Where a zone's numbers come from, as readable text: the lines of
+// brimsel-query --explain and the one line of the window's tooltip on a zone
+// name. Pure: built from the evaluation's own derivation and captions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Deviations.h"
+#include "engine/ZoneCode.h"
+
+namespace brimsel {
+
+// The message of an error code in the given language (1 Chinese, 2 English);
+// empty for 0 and for codes that have none.
+std::string_view ErrorMessage(std::int16_t code, std::int16_t language);
+
+// "error 31: <message>"
+std::string ErrorText(std::int16_t code, std::int16_t language);
+
+// `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7").
+std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
+                                     ZoneMember member, const ZoneDeviations& deviations,
+                                     std::int16_t language);
+
+// One short line: size range, IT and the fundamental deviation, or the error.
+std::string ExplainZoneBriefly(std::string_view sizeText, std::string_view zone, ZoneMember member,
+                               const ZoneDeviations& deviations, std::int16_t language);
+
+// A text of the named table with "{1}", "{2}" replaced by the values.
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second = {});
+
+}  // namespace brimsel

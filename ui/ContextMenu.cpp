@@ -1,0 +1,257 @@
+// What the window offers beside its result: the context menu with the copies
+// and the saving of the diagram, Ctrl+C, and the tooltips of the result
+// captions. None of it is built before it is first used, and none of it
+// writes a control or a field of the query: it reads what is shown.
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QToolTip>
+#include <algorithm>
+
+#include "engine/SizeLimits.h"
+#include "results/DiagramSvg.h"
+#include "results/Explanation.h"
+#include "ui/Appearance.h"
+#include "ui/FitFinderDialog.h"
+#include "ui/Form1.h"
+#include "ui/Layout.h"
+#include "ui/MessageBox.h"
+#include "ui/strings/MoreStrings.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel::ui {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr const char* kCopyResultName = "CopyResult";
+constexpr const char* kSaveDiagramName = "SaveDiagram";
+constexpr const char* kCalloutNames[] = {"CopyCallout(0)", "CopyCallout(1)", "CopyCallout(2)",
+                                         "CopyCallout(3)"};
+
+bool IsSvgName(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+void Form1::ConnectResultExtras() {
+    // A window shortcut, so that it works whichever control has the focus; a
+    // text box with a selection keeps Ctrl+C for itself (eventFilter).
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { CopyResult(); });
+    for (TextBox* box : {Text1, TeK, TeZ}) box->installEventFilter(this);
+    for (QLabel* label : {LabelSC[0], LabelSC[1], LabelSC[2], LabelXC[0], LabelXC[1], LabelXC[2]}) {
+        label->installEventFilter(this);
+    }
+    AskDiagramPath = [this] {
+        const QString types = FromUtf8(LookUpMore(Query.LanguageIndex, More::DiagramFileTypes));
+        QString chosenType;
+        QString path = QFileDialog::getSaveFileName(
+            this, FromUtf8(LookUpMore(Query.LanguageIndex, More::SaveDiagram)).remove(u'…'),
+            LabelSC[0]->text() + QLatin1Char('-') + LabelXC[0]->text() + QStringLiteral(".png"),
+            types, &chosenType);
+        // A name typed without a suffix takes the one of the chosen type.
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+            path += chosenType.contains(QStringLiteral("*.svg")) ? QStringLiteral(".svg")
+                                                                 : QStringLiteral(".png");
+        }
+        return path;
+    };
+}
+
+std::optional<FitResult> Form1::ShownResult() const {
+    if (Picture1->isHidden() || !Query.HoleOk || !Query.ShaftOk) return std::nullopt;
+    auto text = [](const QLabel* label) { return label->text().toStdString(); };
+    return FitResult{text(LabelJG),
+                     {text(LabelSC[0]), text(LabelSC[1]), text(LabelSC[2])},
+                     {text(LabelXC[0]), text(LabelXC[1]), text(LabelXC[2])}};
+}
+
+void Form1::CopyResult() {
+    const std::optional<FitResult> shown = ShownResult();
+    if (!shown) return;
+    if (const auto text = WriteResultText(*shown, Query.LanguageIndex)) {
+        QApplication::clipboard()->setText(FromUtf8(*text));
+    }
+}
+
+void Form1::CopyCallout(CalloutForm form) {
+    const std::optional<FitResult> shown = ShownResult();
+    if (!shown) return;
+    if (const auto text = WriteCallout(*shown, form)) {
+        QApplication::clipboard()->setText(FromUtf8(*text));
+    }
+}
+
+void Form1::SaveDiagram() {
+    if (!ShownResult()) return;
+    const QString path = AskDiagramPath ? AskDiagramPath() : QString();
+    if (path.isEmpty()) return;
+    if (!WriteDiagramFile(path)) {
+        ShowMessage(this, {FromUtf8(LookUpMore(Query.LanguageIndex, More::DiagramNotSaved)) + path,
+                           MessageIcon::Exclamation});
+    }
+}
+
+bool Form1::WriteDiagramFile(const QString& path) {
+    if (!ShownResult()) return false;
+    // Written beside the target and renamed over it only when complete, so a
+    // failed save leaves whatever file was there untouched.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (IsSvgName(path)) {
+        const QFont font = Picture1->font();
+        const QPalette palette = Picture1->palette();
+        SvgPage page;
+        page.WidthTwips = Twips(Picture1->width());
+        page.HeightTwips = Twips(Picture1->height());
+        page.WidthPixels = Picture1->width();
+        page.HeightPixels = Picture1->height();
+        page.FontTwips = Twips(font.pixelSize());
+        page.AscentTwips = Twips(QFontMetrics(font).ascent());
+        page.FontFamily = QFontInfo(font).family().toStdString();
+        page.Paper = palette.color(QPalette::Window).rgb() & 0xFFFFFFu;
+        page.InkColour = [palette](Ink ink) {
+            return colours::InkColour(ink, palette).rgb() & 0xFFFFFFu;
+        };
+        const std::string svg = WriteDiagramSvg(Picture1->Commands(), page);
+        const auto size = static_cast<qint64>(svg.size());
+        if (file.write(svg.data(), size) != size) return false;
+    } else if (!Picture1->Image().save(&file, "PNG")) {
+        return false;
+    }
+    return file.commit();
+}
+
+void Form1::BuildContextMenu() {
+    ContextMenu = new QMenu(this);
+    const auto more = [this](More id) { return FromUtf8(LookUpMore(Query.LanguageIndex, id)); };
+
+    QAction* copy = ContextMenu->addAction(
+        more(More::CopyResult) + QLatin1Char('\t') +
+            QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
+        this, [this] { CopyResult(); });
+    copy->setObjectName(QLatin1String(kCopyResultName));
+    QMenu* callouts = ContextMenu->addMenu(more(More::CopyCallout));
+    callouts->setObjectName(QStringLiteral("CopyCallout"));
+    for (const CalloutForm form : kCalloutForms) {
+        QAction* entry = callouts->addAction(QString(), this, [this, form] { CopyCallout(form); });
+        entry->setObjectName(QLatin1String(kCalloutNames[static_cast<int>(form)]));
+    }
+
+    ContextMenu->addSeparator();
+    QAction* save =
+        ContextMenu->addAction(more(More::SaveDiagram), this, [this] { SaveDiagram(); });
+    save->setObjectName(QLatin1String(kSaveDiagramName));
+
+    // Entries that open a dialog of their own follow, after a separator of their own.
+    ContextMenu->addSeparator();
+    QAction* finder =
+        ContextMenu->addAction(more(More::FindFit), this, [this] { OpenFitFinder(); });
+    finder->setObjectName(QStringLiteral("FindFit"));
+}
+
+void Form1::OpenFitFinder() {
+    if (FitFinder == nullptr) FitFinder = new FitFinderDialog(*this);
+    FitFinder->Open();
+}
+
+QMenu* Form1::PrepareContextMenu() {
+    if (ContextMenu == nullptr) BuildContextMenu();
+    const std::optional<FitResult> shown = ShownResult();
+    const bool ok = shown && WriteCallout(*shown, CalloutForm::Code).has_value();
+    ContextMenu->findChild<QAction*>(QLatin1String(kCopyResultName))->setEnabled(ok);
+    ContextMenu->findChild<QAction*>(QLatin1String(kSaveDiagramName))->setEnabled(ok);
+    auto* callouts = ContextMenu->findChild<QMenu*>(QStringLiteral("CopyCallout"));
+    callouts->setEnabled(ok);
+    // The entries show the callouts they copy; the limits of size name their member.
+    for (const CalloutForm form : kCalloutForms) {
+        auto* entry =
+            callouts->findChild<QAction*>(QLatin1String(kCalloutNames[static_cast<int>(form)]));
+        const int member = form == CalloutForm::HoleLimits    ? 17
+                           : form == CalloutForm::ShaftLimits ? 18
+                                                              : 0;
+        QString text = ok ? FromUtf8(*WriteCallout(*shown, form)) : QString();
+        if (member != 0) text = FromUtf8(LookUpString(Query.LanguageIndex, member)) + "  " + text;
+        entry->setText(text);
+        entry->setEnabled(ok);
+    }
+    return ContextMenu;
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    PrepareContextMenu()->exec(event->globalPos());
+}
+
+bool Form1::MemberShown(ZoneMember member) const {
+    const bool hole = member == ZoneMember::Hole;
+    const auto& captions = hole ? LabelSC : LabelXC;
+    return (hole ? Query.HoleOk : Query.ShaftOk) &&
+           ComputeSizeLimits(LabelJG->text().toStdString(), captions[1]->text().toStdString(),
+                             captions[2]->text().toStdString())
+               .Ok;
+}
+
+// Shown only while the member's flag says its numbers are current; a blanked
+// caption (an error of the basic size leaves the flags alone) shows none.
+QString Form1::ToolTipFor(const QWidget* control) const {
+    for (const ZoneMember member : {ZoneMember::Hole, ZoneMember::Shaft}) {
+        const bool hole = member == ZoneMember::Hole;
+        const auto& captions = hole ? LabelSC : LabelXC;
+        const auto row = std::find(captions.begin(), captions.end(), control) - captions.begin();
+        if (row > 2) continue;
+        if (!MemberShown(member)) return {};
+        const std::string size = LabelJG->text().toStdString();
+        if (row == 0) {
+            return FromUtf8(ExplainZoneBriefly(size, captions[0]->text().toStdString(), member,
+                                               hole ? HoleEvaluation : ShaftEvaluation,
+                                               Query.LanguageIndex));
+        }
+        const SizeLimits limits = ComputeSizeLimits(size, captions[1]->text().toStdString(),
+                                                    captions[2]->text().toStdString());
+        const More name = row == 1 ? More::LargestSize : More::SmallestSize;
+        return FromUtf8(LookUpMore(Query.LanguageIndex, name)) + QLatin1Char(' ') +
+               FromUtf8(row == 1 ? limits.Largest : limits.Smallest);
+    }
+    return {};
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* box = qobject_cast<TextBox*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Without a selection the box has nothing to copy: let the window's
+        // shortcut copy the result instead.
+        if (box != nullptr && key->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
+            event->ignore();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ToolTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const QString tip = ToolTipFor(widget);
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, widget);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace brimsel::ui

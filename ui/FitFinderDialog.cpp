@@ -1,0 +1,212 @@
+#include "ui/FitFinderDialog.h"
+
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <string>
+
+#include "engine/ExactDecimal.h"
+#include "ui/Form1.h"
+#include "ui/Layout.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel::ui {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Signed like the window's limits of fit: "+0.050", "-0.012", " 0".
+QString Signed(std::int64_t units, int decimals) {
+    if (units == 0) return QStringLiteral(" 0");
+    const std::string text = ExactDecimalText(units, decimals);
+    return FromUtf8(units > 0 ? "+" + text : text);
+}
+
+// A pick from a list as the mouse or the Enter key makes it: the entry
+// becomes current and the list reports the activation, even of the entry
+// already shown.
+void Pick(ListBox& list, const std::string& entry) {
+    const int index = list.findText(QString::fromStdString(entry));
+    if (index < 0) return;
+    list.setCurrentIndex(index);
+    emit list.activated(index);
+}
+
+constexpr int kWidthTwips = 9600;
+constexpr int kHeightTwips = 6600;
+
+}  // namespace
+
+FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
+    setObjectName(QStringLiteral("FitFinder"));
+    setWindowTitle(Text(More::FindFit));
+    SizeBox = new QLineEdit(this);
+    MinBox = new QLineEdit(QStringLiteral("0"), this);
+    MaxBox = new QLineEdit(QStringLiteral("0.050"), this);
+    ScopeList = new QComboBox(this);
+    ScopeList->addItems({Text(More::FinderCatalogue), Text(More::FinderAll)});
+    BasisList = new QComboBox(this);
+    BasisList->addItems(
+        {Text(More::FinderEitherBasis), Text(More::FinderHoleBasis), Text(More::FinderShaftBasis)});
+    Status = new QLabel(this);
+    Fits = new QTreeWidget(this);
+    Fits->setRootIsDecorated(false);
+    Fits->setUniformRowHeights(true);
+    Fits->setHeaderLabels({Text(More::FinderFitColumn), Text(More::FinderMaxColumn),
+                           Text(More::FinderMinColumn), Text(More::FinderKindColumn),
+                           Text(More::FinderStandingColumn), Text(More::FinderBasisColumn),
+                           Text(More::FinderMarginMinColumn), Text(More::FinderMarginMaxColumn)});
+    Fits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Fits->header()->setStretchLastSection(false);
+    Fits->setToolTip(Text(More::FinderHint));
+
+    resize(Px(kWidthTwips), Px(kHeightTwips));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(Text(More::FinderSize), SizeBox);
+    fields->addRow(Text(More::FinderMin), MinBox);
+    fields->addRow(Text(More::FinderMax), MaxBox);
+    fields->addRow(Text(More::FinderScope), ScopeList);
+    fields->addRow(Text(More::FinderBasis), BasisList);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(Status);
+    layout->addWidget(Fits, 1);
+
+    for (QLineEdit* box : {SizeBox, MinBox, MaxBox}) {
+        connect(box, &QLineEdit::textChanged, this, &FitFinderDialog::Refresh);
+    }
+    for (QComboBox* list : {ScopeList, BasisList}) {
+        connect(list, &QComboBox::currentIndexChanged, this, &FitFinderDialog::Refresh);
+    }
+    const auto apply = [this](QTreeWidgetItem* item) {
+        const auto row = static_cast<std::size_t>(item->data(0, Qt::UserRole).toInt());
+        const auto& list = search_.Fits.empty() ? search_.NearMisses : search_.Fits;
+        if (row < list.size()) ApplyFit(list[row]);
+    };
+    connect(Fits, &QTreeWidget::itemClicked, this, apply);
+    connect(Fits, &QTreeWidget::itemActivated, this, apply);
+}
+
+QString FitFinderDialog::Text(More id) const {
+    return FromUtf8(LookUpMore(form_.Query.LanguageIndex, id));
+}
+
+void FitFinderDialog::Open() {
+    SizeBox->setText(form_.Text1->text());
+    // The first time, the range of the fit the window shows: the list then
+    // starts with that fit and the others as good.
+    if (!opened_ && form_.Picture1->isVisible()) {
+        MinBox->setText(form_.Label3[1]->text().remove(QLatin1Char('+')).trimmed());
+        MaxBox->setText(form_.Label3[0]->text().remove(QLatin1Char('+')).trimmed());
+    }
+    opened_ = true;
+    Refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void FitFinderDialog::Refresh() {
+    const std::string size = SizeBox->text().toStdString();
+    const std::string min = MinBox->text().toStdString();
+    const std::string max = MaxBox->text().toStdString();
+    fits::FitRequest request{
+        size,
+        min,
+        max,
+        ScopeList->currentIndex() == 1 ? fits::FitScope::All : fits::FitScope::Catalogue,
+        std::nullopt,
+        kFinderRows};
+    if (BasisList->currentIndex() > 0) {
+        request.Basis =
+            BasisList->currentIndex() == 1 ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
+    }
+    search_ = fits::FindFits(form_.Query.ToleranceTables, request);
+
+    Fits->setUpdatesEnabled(false);
+    Fits->clear();
+    switch (search_.Problem) {
+        case fits::FindProblem::None:
+            break;
+        case fits::FindProblem::SizeNotANumber:
+        case fits::FindProblem::SizeOutside:
+            Status->setText(Text(More::FinderBadSize));
+            break;
+        case fits::FindProblem::MinNotANumber:
+            Status->setText(Text(More::FinderBadMin));
+            break;
+        case fits::FindProblem::MaxNotANumber:
+            Status->setText(Text(More::FinderBadMax));
+            break;
+        case fits::FindProblem::MinAboveMax:
+            Status->setText(Text(More::FinderMinAboveMax));
+            break;
+    }
+    const bool near = search_.Ok() && search_.Fits.empty();
+    if (search_.Ok()) {
+        QString status = Text(More::FinderFound).arg(search_.Qualifying);
+        if (search_.Qualifying > search_.Fits.size()) {
+            status += Text(More::FinderShown).arg(search_.Fits.size());
+        }
+        Status->setText(near ? Text(More::FinderNone) : status);
+    }
+    Fits->headerItem()->setText(6,
+                                Text(near ? More::FinderMissColumn : More::FinderMarginMinColumn));
+    Fits->headerItem()->setText(7, near ? QString() : Text(More::FinderMarginMaxColumn));
+    const std::int16_t language = form_.Query.LanguageIndex;
+    const auto& list = near ? search_.NearMisses : search_.Fits;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(list.size()));
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const fits::FoundFit& fit = list[i];
+        const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
+                              : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
+                                                                           : More::FinderOther;
+        auto* item = new QTreeWidgetItem(QStringList{
+            FromUtf8(fit.Hole + "/" + fit.Shaft), Signed(fit.Max, fit.Decimals),
+            Signed(fit.Min, fit.Decimals),
+            FromUtf8(LookUpString(language, 11 + static_cast<int>(fit.Kind))), Text(standing),
+            Text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
+                                                      : More::FinderShaftBasis),
+            near ? FromUtf8(ExactDecimalText(fit.Miss, fit.Decimals))
+                 : Signed(fit.MarginMin, fit.Decimals),
+            near ? QString() : Signed(fit.MarginMax, fit.Decimals)});
+        item->setData(0, Qt::UserRole, static_cast<int>(i));
+        for (int column = 1; column < 8; ++column) {
+            if (column < 3 || column > 5) item->setTextAlignment(column, Qt::AlignRight);
+        }
+        items.push_back(item);
+    }
+    Fits->addTopLevelItems(items);
+    Fits->setUpdatesEnabled(true);
+}
+
+void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) {
+    // The size first, as the user would type it into the size box: the
+    // catalogue's lists depend on it.
+    if (form_.Query.ErrorCode == error_code::kBasicSize ||
+        form_.Query.BasicSize != search_.BasicSize) {
+        const auto size = ReadExactDecimal(SizeBox->text().toStdString());
+        if (!size) return;
+        WriteText(*form_.Text1, FromUtf8(ExactDecimalText(size->Units, size->Decimals)));
+    }
+    if (fit.GroupKind < 0) {
+        form_.OptionJZ[2]->click();
+        WriteText(*form_.TeK, FromUtf8(fit.Hole));
+        WriteText(*form_.TeZ, FromUtf8(fit.Shaft));
+        return;
+    }
+    const bool holeBasis = fit.Basis == fits::BasisSystem::Hole;
+    form_.OptionJZ[holeBasis ? 0 : 1]->click();
+    form_.OptionPH[static_cast<std::size_t>(fit.GroupKind)]->click();
+    Pick(holeBasis ? *form_.ComboKong : *form_.ComboZhou,
+         holeBasis ? fit.HoleEntry : fit.ShaftEntry);
+    Pick(holeBasis ? *form_.ComboZhou : *form_.ComboKong,
+         holeBasis ? fit.ShaftEntry : fit.HoleEntry);
+}
+
+}  // namespace brimsel::ui
