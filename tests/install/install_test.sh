@@ -43,7 +43,7 @@ done
 # folder nor the link's folder holds the data file.
 out=$(cd / && "$prefix/bin/brimsel-query" 100 H7 2>&1)
 status=$?
-[ "$status" = 0 ] && [ "$out" = "100  H7  ES=+0.035  EI= 0" ] ||
+[ "$status" = 0 ] && [ "$out" = "100  H7  ES=+0.035  EI= 0  最大极限尺寸=100.035  最小极限尺寸=100.000" ] ||
     fail "brimsel-query 100 H7 through the link: status $status, output '$out'"
 
 if [ "$window" = 1 ]; then
