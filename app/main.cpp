@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    brimsel::ui::InstallQtTranslations();
     RecordMessagesForTests();
     fontConfiguration.join();
 
