@@ -6,10 +6,10 @@ set -euo pipefail
 build_pkgs=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev libbenchmark-dev
             fonts-noto-cjk fonts-liberation2 qt6-translations-l10n)
 run_pkgs=(xvfb xauth)
-# cpack -G DEB needs dpkg-shlibdeps (dpkg-dev) and file; man-db reads the
-# installed manual pages.
-package_pkgs=(dpkg-dev file man-db)
-test_pkgs=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream locales lintian
+# cpack -G DEB needs dpkg-shlibdeps (dpkg-dev) and file; lintian checks the
+# package; man-db reads the installed manual pages.
+package_pkgs=(dpkg-dev file lintian man-db)
+test_pkgs=(clang clang-format libclang-rt-14-dev desktop-file-utils appstream locales
            "${package_pkgs[@]}")
 
 want=("${build_pkgs[@]}")
