@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "ui/Appearance.h"
 #include "ui/Form1.h"
 #include "ui/MessageBox.h"
 
@@ -43,10 +44,19 @@ int main(int argc, char* argv[]) {
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    brimsel::ui::InstallQtTranslations();
     RecordMessagesForTests();
     fontConfiguration.join();
 
+    // Each text box lays out its still empty text once while it is made,
+    // before it takes the window's font, in the application's font: with the
+    // window's font in its place for that moment, no other font is loaded.
+    // The user's font comes back for everything after, message boxes included.
+    const QFont userFont = QApplication::font();
+    brimsel::ui::fonts::InstallSubstitutes();
+    QApplication::setFont(brimsel::ui::fonts::Make(brimsel::ui::fonts::kArial, 9));
     brimsel::ui::Form1 form;
+    QApplication::setFont(userFont);
     if (!form.Form1_Load()) return EXIT_FAILURE;
     form.show();
     return QApplication::exec();

@@ -38,6 +38,33 @@ if(TARGET brimsel)
             RENAME brimsel.png)
 endif()
 
+# The copyright file, the changelog and the manual pages, compressed as Debian
+# has them (gzip -9n: no name, no time stamp, so every build is the same).
+set(_brimsel_docs ${CMAKE_CURRENT_BINARY_DIR}/packaging/doc)
+set(_brimsel_gzipped)
+set(_brimsel_manual_pages brimsel-query)
+if(TARGET brimsel)
+    list(APPEND _brimsel_manual_pages brimsel)
+endif()
+foreach(source IN ITEMS changelog LISTS _brimsel_manual_pages)
+    if(source STREQUAL "changelog")
+        set(_from ${CMAKE_CURRENT_LIST_DIR}/changelog)
+    else()
+        set(_from ${CMAKE_CURRENT_LIST_DIR}/man/${source}.1)
+        set(source ${source}.1)
+    endif()
+    add_custom_command(OUTPUT ${_brimsel_docs}/${source}.gz
+                       COMMAND ${CMAKE_COMMAND} -E copy ${_from} ${_brimsel_docs}/${source}
+                       COMMAND gzip -9nf ${_brimsel_docs}/${source}
+                       DEPENDS ${_from} VERBATIM)
+    list(APPEND _brimsel_gzipped ${_brimsel_docs}/${source}.gz)
+endforeach()
+add_custom_target(brimsel_docs ALL DEPENDS ${_brimsel_gzipped})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${_brimsel_docs}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brimsel)
+list(REMOVE_ITEM _brimsel_gzipped ${_brimsel_docs}/changelog.gz)
+install(FILES ${_brimsel_gzipped} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(BRIMSEL_PACKAGE_MAINTAINER "Brimsel maintainers <maintainers@brimsel.invalid>" CACHE STRING
     "Maintainer field of the Debian package")
 
@@ -60,5 +87,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRIMSEL_PACKAGE_MAINTAINER}")
 # Qt and the C++ runtime come from dpkg-shlibdeps; the fonts are not linked,
 # yet the window needs CJK glyphs and Arial's metric twin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei, fonts-liberation2")
+# Qt's own texts (the buttons of message boxes, the text boxes' menus) in
+# Chinese come from Qt's translations, which are not linked either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-noto-cjk | fonts-wqy-microhei, fonts-liberation2, qt6-translations-l10n")
 include(CPack)

@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QValidator>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -178,7 +179,15 @@ void LineControl::SetEnds(int x1, int y1, int x2, int y2) {
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    const QColor ink = palette().color(QPalette::WindowText);
+    // On a scaled screen a level or upright line is its widget's whole area:
+    // at a ratio of 1.5 the one-pixel pen would fall outside the line's
+    // one-pixel-high widget and the line would not show at all.
+    if (devicePixelRatioF() != 1 && (x1_ == x2_ || y1_ == y2_)) {
+        painter.fillRect(rect(), ink);
+        return;
+    }
+    painter.setPen(QPen(ink, 1));
     const QPoint origin = pos();
     painter.drawLine(PxPoint(x1_, y1_) - origin, PxPoint(x2_, y2_) - origin);
 }
@@ -187,28 +196,64 @@ DrawingSurface::DrawingSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+namespace {
+
+// Twips to device pixels, to the nearest. At ratio 1 exactly the layout's own
+// conversion, so that the normal drawing keeps every pixel.
+int DevicePx(int twips, qreal ratio) {
+    if (ratio == 1) return Px(twips);
+    return static_cast<int>(std::lround(twips * ratio / kTwipsPerPixel));
+}
+
+QPoint DevicePoint(int xTwips, int yTwips, qreal ratio) {
+    return QPoint(DevicePx(xTwips, ratio), DevicePx(yTwips, ratio));
+}
+
+// The surface's font at the device's pixel size, for drawing into the image.
+QFont DeviceFont(QFont font, qreal ratio) {
+    if (ratio != 1) {
+        if (font.pixelSize() > 0) {
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * ratio)));
+        } else {
+            font.setPointSizeF(font.pointSizeF() * ratio);
+        }
+    }
+    // The colours stay exact only without smoothing, for text as for lines.
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+}  // namespace
+
+QSize DrawingSurface::DeviceSize() const {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1) return size();
+    return QSize(static_cast<int>(std::lround(width() * ratio)),
+                 static_cast<int>(std::lround(height() * ratio)));
+}
+
 void DrawingSurface::Clear() {
-    if (image_.size() != size()) image_ = QImage(size(), QImage::Format_RGB32);
+    if (image_.size() != DeviceSize() || ratio_ != devicePixelRatioF()) {
+        ratio_ = devicePixelRatioF();
+        image_ = QImage(DeviceSize(), QImage::Format_RGB32);
+    }
     image_.fill(palette().color(QPalette::Window));
     commands_.clear();
     update();
 }
 
 void DrawingSurface::Draw(const std::vector<DiagramCommand>& commands) {
-    if (image_.size() != size()) Clear();
+    if (image_.size() != DeviceSize() || ratio_ != devicePixelRatioF()) Clear();
     commands_.insert(commands_.end(), commands.begin(), commands.end());
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    // The colours stay exact only without smoothing, for text as for lines.
-    QFont text = font();
-    text.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(text);
+    painter.setFont(DeviceFont(font(), ratio_));
     for (const DiagramCommand& c : commands) {
         const QColor pen = colours::InkColour(c.Pen, palette());
-        const QPoint a = PxPoint(c.X1, c.Y1);
-        const QPoint b = PxPoint(c.X2, c.Y2);
+        const QPoint a = DevicePoint(c.X1, c.Y1, ratio_);
+        const QPoint b = DevicePoint(c.X2, c.Y2, ratio_);
         switch (c.What) {
             case DiagramCommand::Kind::Text: {
                 painter.setPen(pen);
@@ -246,7 +291,14 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
         return;
     }
-    painter.drawImage(event->rect(), image_, event->rect());
+    if (ratio_ == 1) {
+        painter.drawImage(event->rect(), image_, event->rect());
+        return;
+    }
+    // The same pixels, told their ratio, land one to one on the device's.
+    QImage shown = image_;
+    shown.setDevicePixelRatio(ratio_);
+    painter.drawImage(QPointF(0, 0), shown);
 }
 
 void WriteText(TextBox& box, const QString& text) {

@@ -118,6 +118,11 @@ class LineControl : public QWidget {
 // Drawing surface that keeps what was drawn on it: the drawing lives in an
 // image, so covering and uncovering the window shows it again unchanged, and
 // only the next drawing replaces it.
+//
+// The image has the screen's own pixels: on a screen that scales the window
+// (device pixel ratio 1.5, 2) it holds ratio times as many pixels each way and
+// the drawing is made on that finer grid, not enlarged from the normal one.
+// At ratio 1 a device pixel is a pixel of the layout.
 class DrawingSurface : public QWidget {
     Q_OBJECT
   public:
@@ -128,9 +133,10 @@ class DrawingSurface : public QWidget {
     // Paints commands given in twips of the surface, one-pixel lines, solid
     // fills, no antialiasing, each pixel replaced by the pen or fill colour.
     void Draw(const std::vector<DiagramCommand>& commands);
-    // Width of a text in the surface's font, in pixels.
+    // Width of a text in the surface's font, in pixels of the layout.
     int TextWidth(const QString& text) const;
 
+    // The drawing in device pixels (ratio 1: the surface's size).
     const QImage& Image() const { return image_; }
     // Everything drawn since the last Clear, in drawing order.
     const std::vector<DiagramCommand>& Commands() const { return commands_; }
@@ -139,8 +145,12 @@ class DrawingSurface : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QSize DeviceSize() const;
+
     QImage image_;
     std::vector<DiagramCommand> commands_;
+    // The device pixel ratio the image was made for.
+    qreal ratio_ = 1;
 };
 
 // Program writes.

@@ -152,7 +152,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     fonts::InstallSubstitutes();
     setObjectName(FromUtf8(kWindowName));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/brimsel/emblem.png")));
     setFont(fonts::Make(fonts::kArial, 9));
     setFixedSize(Px(kClientArea.Width), Px(kClientArea.Height));
     ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
@@ -167,9 +166,12 @@ void Form1::CreateControls() {
     using fonts::Make;
     const QFont arial9 = Make(kArial, 9);
 
+    // Read once, as PNG: an icon made from the file name would probe every
+    // image format plugin for it, loading them all at start-up.
+    const QPixmap emblem(QStringLiteral(":/brimsel/emblem.png"), "PNG");
+    setWindowIcon(QIcon(emblem));
     Image1 = Put(new QLabel(this), "Image1");
-    Image1->setPixmap(QPixmap(QStringLiteral(":/brimsel/emblem.png"))
-                          .scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setPixmap(emblem.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     FrameJB = MakeFrame(this, "FrameJB", "基本尺寸");
     Text1 = MakeTextBox(FrameJB, "Text1", 6, Make(kArial, 12, true));

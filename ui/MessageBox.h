@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 
+class QTranslator;
 class QWidget;
 
 namespace brimsel::ui {
@@ -30,5 +31,12 @@ MessagePresenter SetMessagePresenter(MessagePresenter presenter);
 
 // The real message box, for presenters that want to pass a message on.
 void PresentInMessageBox(QWidget* parent, const MessageRequest& request);
+
+// Qt's own texts (the buttons of this box, the text boxes' context menus, the
+// file dialog) in Simplified Chinese, the interface's language, from the Qt
+// translations installed on the system. Call once the application object
+// exists. Returns the installed translator, owned by the application, or
+// nullptr when the system has none; Qt then keeps its English texts.
+QTranslator* InstallQtTranslations();
 
 }  // namespace brimsel::ui

@@ -2,8 +2,9 @@
 // timestamps (ns) to the descriptor named by BRIMSEL_STARTUP_PROBE_FD when
 // the application object is constructed, when a top-level widget first gets
 // its show event, when its window is first exposed, and when the program is
-// next idle after that, its first frame painted; then ends the process at
-// once. The program itself is unchanged.
+// next idle after that, its first frame painted, with the peak resident
+// memory up to then (kB); then ends the process at once. The program itself
+// is unchanged.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -30,6 +32,19 @@ void Stamp(const char* what) {
     if (write(ProbeDescriptor(), line, static_cast<size_t>(n)) != n) _exit(3);
 }
 
+// The process's peak resident set so far, VmHWM of /proc/self/status, in kB.
+long long PeakResidentKb() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    char line[256];
+    long long kb = -1;
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0) kb = std::atoll(line + 6);
+    }
+    std::fclose(status);
+    return kb;
+}
+
 class FirstShow : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -44,6 +59,10 @@ class FirstShow : public QObject {
             // Runs once the exposure, and all the painting it causes, is done.
             QTimer::singleShot(0, [] {
                 Stamp("painted");
+                char line[64];
+                const int n =
+                    std::snprintf(line, sizeof line, "peak_rss_kb %lld\n", PeakResidentKb());
+                if (write(ProbeDescriptor(), line, static_cast<size_t>(n)) != n) _exit(3);
                 _exit(0);
             });
         }

@@ -1,6 +1,7 @@
 // Starts each program RUNS times, interleaved, with the show probe preloaded,
 // and reports the medians from process start (just before fork) to the
-// probe's moments, and each program's ratio to the first one (the floor).
+// probe's moments, the peak resident memory at the first paint, and each
+// program's ratio to the first one (the floor) and to the second.
 // Usage: brimsel_startup_bench RUNS PROBE_LIBRARY PROGRAM...
 #include <fcntl.h>
 #include <poll.h>
@@ -21,6 +22,7 @@
 namespace {
 
 constexpr std::array<const char*, 4> kMoments = {"application", "show", "exposed", "painted"};
+constexpr const char* kPeakMemory = "peak_rss_kb";
 
 long long Now() {
     timespec t{};
@@ -61,7 +63,9 @@ std::map<std::string, double> RunOnce(const char* program, const std::string& pr
     char name[32];
     long long at = 0;
     for (const char* line = report.c_str(); std::sscanf(line, "%31s %lld", name, &at) == 2;) {
-        moments[name] = static_cast<double>(at - start) / 1e6;
+        // The memory figure is a size, not a moment: kept in MB.
+        moments[name] = std::strcmp(name, kPeakMemory) == 0 ? static_cast<double>(at) / 1024.0
+                                                            : static_cast<double>(at - start) / 1e6;
         line = std::strchr(line, '\n');
         if (line == nullptr) break;
         ++line;
@@ -102,14 +106,17 @@ int main(int argc, char* argv[]) {
     }
     std::printf("median ms from process start, %d runs each\n%-28s", runs, "program");
     for (const char* m : kMoments) std::printf(" %11s", m);
-    std::printf(" %14s %14s\n", "exposed ratio", "painted ratio");
+    std::printf(" %14s %14s %12s %10s\n", "exposed ratio", "painted ratio", "painted/2nd",
+                "peak MB");
+    const size_t second = programs.size() > 1 ? 1 : 0;
     for (size_t i = 0; i < programs.size(); ++i) {
         const char* slash = std::strrchr(programs[i], '/');
         std::printf("%-28s", slash ? slash + 1 : programs[i]);
         for (const char* m : kMoments) std::printf(" %11.1f", Median(samples[i][m]));
         for (const char* m : {"exposed", "painted"})
             std::printf(" %14.2f", Median(samples[i][m]) / Median(samples[0][m]));
-        std::printf("\n");
+        std::printf(" %12.2f", Median(samples[i]["painted"]) / Median(samples[second]["painted"]));
+        std::printf(" %10.1f\n", Median(samples[i][kPeakMemory]));
     }
     return 0;
 }

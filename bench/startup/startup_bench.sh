@@ -2,7 +2,8 @@
 # Start-up of the window against the floor of an empty Qt Widgets window (and
 # of one with a line of text): process start to first shown and to first
 # painted, medians of RUNS starts of each, interleaved, offscreen and (when
-# xvfb-run is there) under Xvfb. Ratios are to the empty window.
+# xvfb-run is there) under Xvfb, and the peak resident memory (VmHWM) at the
+# first paint. Ratios are to the empty window and to the one-line window.
 # Usage: bench/startup/startup_bench.sh [RUNS] [BUILD_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
