@@ -30,14 +30,11 @@ inline std::vector<std::string> Split(std::string_view text, char separator) {
 inline std::string Unescaped(std::string_view field) {
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        const std::size_t kind = i + 1 < field.size() ? std::string_view("trn\\").find(field[i + 1])
-                                                      : std::string_view::npos;
-        if (field[i] != '\\' || kind == std::string_view::npos) {
-            text += field[i];
-            continue;
-        }
-        text += "\t\r\n\\"[kind];
-        ++i;
+        const std::size_t kind = field[i] == '\\' && i + 1 < field.size()
+                                     ? std::string_view("trn\\").find(field[i + 1])
+                                     : std::string_view::npos;
+        text += kind == std::string_view::npos ? field[i] : "\t\r\n\\"[kind];
+        i += kind != std::string_view::npos;
     }
     return text;
 }
