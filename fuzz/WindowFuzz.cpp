@@ -17,7 +17,8 @@
 //   'f' box                   the box gets the focus
 //   'J' / 'F' digit           click OptionJZ / OptionPH (digit mod 3)
 //   'H' / 'S' byte            pick an entry of ComboKong / ComboZhou (byte mod count)
-// where box is '1', 'k' or 'z'. Other bytes are skipped.
+// where box is '1', 'k' or 'z'. Other bytes are skipped, and so is an action
+// on a control a person could not reach.
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -174,54 +175,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         c = data[at++];
         return true;
     };
+    // Every action has one argument byte; a paste also takes its text.
     unsigned char op = 0, arg = 0;
     while (next(op)) {
         if (std::string_view("1kzfPpJFHS").find(static_cast<char>(op)) == std::string_view::npos)
             continue;
-        bool acted = false;
-        gTrace += std::string(" | ") + static_cast<char>(op);
-        if (op == '1' || op == 'k' || op == 'z' || op == 'f' || op == 'P' || op == 'p') {
-            unsigned char which = op;
-            if ((op == 'f' || op == 'P' || op == 'p') && !next(which)) break;
-            TextBox* box = Box(*form, which);
-            std::string text;
-            if (op == 'P' || op == 'p') {
-                unsigned char c = 0;
-                while (next(c) && c != '\n') text += static_cast<char>(c);
-                gTrace += std::string(1, static_cast<char>(which)) + " \"" + text + "\"";
-            }
-            if (box == nullptr || !Reachable(*form, box)) continue;
-            if (op == 'f') {
-                QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-                QCoreApplication::sendEvent(box, &focus);
-                acted = true;
-            } else if (op == 'P' || op == 'p') {
-                Paste(box, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
-                      op == 'P');
-                acted = true;
-            } else if (next(arg)) {
-                char shown[8];
-                std::snprintf(shown, sizeof shown, " %02x", arg);
-                gTrace += shown;
-                acted = Key(box, arg);
-            }
+        if (!next(arg)) break;
+        std::string text;
+        if (op == 'P' || op == 'p')
+            for (unsigned char c = 0; next(c) && c != '\n';) text += static_cast<char>(c);
+        char shown[16];
+        std::snprintf(shown, sizeof shown, " | %c %02x", op, arg);
+        gTrace += shown + (text.empty() ? "" : " \"" + text + "\"");
+        const bool typed = op == '1' || op == 'k' || op == 'z';
+        QWidget* target = op == 'J'   ? form->OptionJZ[arg % 3]
+                          : op == 'F' ? form->OptionPH[arg % 3]
+                          : op == 'H' ? form->ComboKong
+                          : op == 'S' ? static_cast<QWidget*>(form->ComboZhou)
+                                      : Box(*form, typed ? op : arg);
+        auto* list = qobject_cast<brimsel::ui::ListBox*>(target);
+        if (target == nullptr || !Reachable(*form, target) || (list && list->count() == 0))
+            continue;
+        if (op == 'f') {
+            QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(target, &focus);
+        } else if (op == 'P' || op == 'p') {
+            Paste(target, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())),
+                  op == 'P');
         } else if (op == 'J' || op == 'F') {
-            if (!next(arg)) break;
-            gTrace += static_cast<char>('0' + arg % 3);
-            auto& group = op == 'J' ? form->OptionJZ : form->OptionPH;
-            QAbstractButton* button = group[arg % 3];
-            if (!Reachable(*form, button)) continue;
-            button->click();
-            acted = true;
-        } else if (op == 'H' || op == 'S') {
-            if (!next(arg)) break;
-            brimsel::ui::ListBox* list = op == 'H' ? form->ComboKong : form->ComboZhou;
-            if (!Reachable(*form, list) || list->count() == 0) continue;
-            gTrace += " " + list->itemText(arg % list->count()).toStdString();
+            static_cast<QAbstractButton*>(target)->click();
+        } else if (list != nullptr) {
             Pick(list, arg);
-            acted = true;
+        } else if (!Key(target, arg)) {
+            continue;
         }
-        if (acted) CheckInvariants(*form);
+        CheckInvariants(*form);
     }
     // Without an event loop, objects Qt deletes later would pile up.
     form.reset();

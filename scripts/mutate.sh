@@ -9,7 +9,7 @@
 # --only   plant only the faults whose line matches REGEX (grep -E)
 # --list   another fault list in the same format
 #
-# Each fault is caught (a test failed), missed (every test passed), not
+# Each fault is caught (a test failed; the first failing test is named), missed (every test passed), not
 # applicable (its text is not found exactly once) or broken (it did not build;
 # a fault must compile to say anything about the tests). The planted file is
 # put back after every fault, and on any exit; a run killed outright puts it
@@ -117,7 +117,12 @@ while IFS= read -r line || [ -n "$line" ]; do
         not-applicable) unfit=$((unfit + 1)) ;;
         broken) broken=$((broken + 1)) ;;
     esac
-    printf '%s\t%s\t%s\n' "$status" "$file" "$what" | tee -a "$results"
+    by=
+    if [ "$status" = caught ]; then
+        by=$(grep -m1 -E '\*\*\*(Failed|Timeout|Exception)' "$build/mutate-test.log" |
+            sed -E 's/.*Test +#[0-9]+: ([^ ]+).*/\1/')
+    fi
+    printf '%s\t%s\t%s\t%s\n' "$status" "$file" "$what" "$by" | tee -a "$results"
 done <"$list"
 
 # Leave the build folder as the tree is.

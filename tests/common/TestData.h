@@ -39,14 +39,11 @@ inline std::string Unescaped(std::string_view field) {
             i += 3;
             continue;
         }
-        const std::size_t kind = i + 1 < field.size() ? std::string_view("trn\\").find(field[i + 1])
-                                                      : std::string_view::npos;
-        if (field[i] != '\\' || kind == std::string_view::npos) {
-            text += field[i];
-            continue;
-        }
-        text += "\t\r\n\\"[kind];
-        ++i;
+        const std::size_t kind = field[i] == '\\' && i + 1 < field.size()
+                                     ? std::string_view("trn\\").find(field[i + 1])
+                                     : std::string_view::npos;
+        text += kind == std::string_view::npos ? field[i] : "\t\r\n\\"[kind];
+        i += kind != std::string_view::npos;
     }
     return text;
 }
