@@ -14,15 +14,20 @@
 
 namespace {
 
-void ChangeBasicSize(benchmark::State& state, std::int16_t basis) {
-    brimsel::ui::Form1 form;
+// The window started on the standard's tables; false (and the benchmark
+// skipped) when the start-up failed.
+bool Start(brimsel::ui::Form1& form, benchmark::State& state) {
     form.ReadToleranceData = [] {
         return brimsel::DataFileResult{brimsel::BuildStandardTables(), {}};
     };
-    if (!form.Form1_Load()) {
-        state.SkipWithError("start-up failed");
-        return;
-    }
+    if (form.Form1_Load()) return true;
+    state.SkipWithError("start-up failed");
+    return false;
+}
+
+void ChangeBasicSize(benchmark::State& state, std::int16_t basis) {
+    brimsel::ui::Form1 form;
+    if (!Start(form, state)) return;
     form.OptionJZ[static_cast<std::size_t>(basis)]->click();
     // Alternate between sizes in different ranges so that every change is a real one.
     const std::array<QString, 4> sizes{QStringLiteral("100"), QStringLiteral("25"),
@@ -43,17 +48,11 @@ BENCHMARK(BM_SizeChangeShaftBasis)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SizeChangeCustom)->Unit(benchmark::kMicrosecond);
 
 // One keystroke in the fit finder's largest-clearance box: the search, the
-// list rebuilt (at most kFinderRows rows) and the dialog painted. The size change above is the
-// floor: what the window itself does for one keystroke.
+// list rebuilt (at most kFinderRows rows) and the dialog painted. The size
+// change above is the floor: what the window itself does for one keystroke.
 void Keystroke(benchmark::State& state, int scope) {
     brimsel::ui::Form1 form;
-    form.ReadToleranceData = [] {
-        return brimsel::DataFileResult{brimsel::BuildStandardTables(), {}};
-    };
-    if (!form.Form1_Load()) {
-        state.SkipWithError("start-up failed");
-        return;
-    }
+    if (!Start(form, state)) return;
     form.OpenFitFinder();
     brimsel::ui::FitFinderDialog& finder = *form.FitFinder;
     finder.ScopeList->setCurrentIndex(scope);

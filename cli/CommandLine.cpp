@@ -169,7 +169,7 @@ namespace {
 
 // One row per option: its names, whether it takes a value, and what it does
 // to the command line (a problem text when the value is refused).
-struct OptionSpec {
+struct OptionEntry {
     std::string_view Name;
     std::string_view ShortName;  // "-h", or empty
     bool TakesValue;
@@ -185,7 +185,7 @@ std::string SetForm(CommandLine& cl, CommandForm form, std::string_view name) {
     return {};
 }
 
-constexpr OptionSpec kOptions[] = {
+constexpr OptionEntry kOptions[] = {
     {"--csv", "", false,
      [](CommandLine& cl, std::string_view) {
          cl.Csv = true;
@@ -335,31 +335,31 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
         }
         const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
         const std::string_view name = arg.substr(0, equals);
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& option : kOptions) {
+        const OptionEntry* entry = nullptr;
+        for (const OptionEntry& option : kOptions) {
             if (name == option.Name || (!option.ShortName.empty() && name == option.ShortName)) {
-                spec = &option;
+                entry = &option;
             }
         }
-        if (spec == nullptr) {
+        if (entry == nullptr) {
             cl.Problem = "unknown option " + ShownText(name);
             return cl;
         }
         std::string_view value;
         if (equals != std::string_view::npos) {
-            if (!spec->TakesValue) {
+            if (!entry->TakesValue) {
                 cl.Problem = std::string(name) + " takes no value";
                 return cl;
             }
             value = arg.substr(equals + 1);
-        } else if (spec->TakesValue) {
+        } else if (entry->TakesValue) {
             if (i + 1 == arguments.size()) {
                 cl.Problem = std::string(name) + " needs a value";
                 return cl;
             }
             value = arguments[++i];
         }
-        cl.Problem = spec->Apply(cl, value);
+        cl.Problem = entry->Apply(cl, value);
         if (!cl.Problem.empty()) return cl;
     }
     if (cl.Help || cl.Version) return cl;
