@@ -7,6 +7,7 @@
 # and can be replayed with build-fuzz/bin/fuzz_<target> <file>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/deps.sh test
 seconds="${1:-60}"
 shift || true
 targets=("$@")

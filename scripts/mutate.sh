@@ -16,6 +16,7 @@
 # back at its next start. Exit status 1 when a fault was missed or broken.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/deps.sh test
 
 build=build-mutate
 only=
