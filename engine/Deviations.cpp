@@ -128,8 +128,9 @@ bool IsOddWholeNumber(float value) {
     return value == std::trunc(value) && std::fmod(value, 2.0f) != 0.0f;
 }
 
-// The size range of the rows read, above Low up to and including High: the
-// finer of the two tables' ranges. High stays 0 until a row is read.
+// The size range the numbers hold for, above Low up to and including High:
+// the standard tolerance's range, narrowed to the rows of the fundamental
+// deviation's value. High stays 0 until a row is read.
 struct SizeRange {
     float Low = 0.0f;
     float High = 0.0f;
@@ -213,8 +214,16 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
             if (!(column >= 1.0 && column < static_cast<double>(deviations.Columns))) {
                 return member.outsideCode;
             }
-            range.Narrow(row > 0 ? deviations(0, row - 1) : 0.0f, deviations(0, row));
-            const float cell = deviations(static_cast<std::int32_t>(column), row);
+            const auto col = static_cast<std::int32_t>(column);
+            const float cell = deviations(col, row);
+            // The tables split a size range only where some letter's value
+            // changes; for this letter the neighbouring rows that hold the
+            // same value are one range, as the printed tables show it.
+            std::int32_t first = row;
+            std::int32_t last = row;
+            while (first > 0 && deviations(col, first - 1) == cell) --first;
+            while (last + 1 < deviations.Rows && deviations(col, last + 1) == cell) ++last;
+            range.Narrow(first > 0 ? deviations(0, first - 1) : 0.0f, deviations(0, last));
             if (cell == kUndefinedMark) return member.outsideCode;
             if (member.hole && IsDeltaMarked(cell)) {
                 derivation.Rule = ZoneRule::Delta;

@@ -40,7 +40,7 @@ std::string_view RuleKeyword(ZoneRule rule);
 // them. Texts are plain decimals (SingleText); empty when not reached.
 struct ZoneDerivation {
     std::string RangeLow;       // the size range: above RangeLow up to and including RangeHigh, mm
-    std::string RangeHigh;      // (both from the rows of the tables that were read)
+    std::string RangeHigh;      // over which these numbers hold, as the printed tables split it
     std::string ToleranceUm;    // IT
     std::string FundamentalUm;  // as the table gives it: "-3" for the cell "-3+Δ"
     std::string DeltaUm;        // Δ when it was added

@@ -175,9 +175,20 @@ std::string DerivationMismatch(const ZoneDeviations& r, const Expected& e,
     const bool js = iso::Lower(letters) == "js",
                m6 = letters == "M" && grade == 6 && size > 250.0f && size <= 315.0f;
     const auto& limits = iso::Row(js || m6 ? "limits main" : "limits deviation");
-    const int range = iso::RangeOf(js || m6 ? "main" : "deviation", size);
-    if (d.RangeHigh != SingleText(static_cast<float>(limits[range])) ||
-        d.RangeLow != (range == 0 ? "0" : SingleText(static_cast<float>(limits[range - 1]))))
+    int first = iso::RangeOf(js || m6 ? "main" : "deviation", size), last = first;
+    // Inside the standard tolerance's range, the neighbouring deviation ranges
+    // that give the same zone count as one, as in the printed tables.
+    const int main = iso::RangeOf("main", size);
+    const auto joins = [&](int row) {
+        const auto at = static_cast<float>(limits[row]);
+        const Expected o = iso::Evaluate(letters, grade, at, false);
+        return !js && !m6 && iso::RangeOf("main", at) == main && o.Upper == e.Upper &&
+               o.Lower == e.Lower;
+    };
+    while (first > 0 && joins(first - 1)) --first;
+    while (last + 1 < static_cast<int>(limits.size()) && joins(last + 1)) ++last;
+    if (d.RangeHigh != SingleText(static_cast<float>(limits[last])) ||
+        d.RangeLow != (first == 0 ? "0" : SingleText(static_cast<float>(limits[first - 1]))))
         return "range " + d.RangeLow + ".." + d.RangeHigh;
     // Δ: holes K, M, N up to IT8 and P..ZC up to IT7, above 3 up to 500 mm.
     const bool delta = size > 3.0f && size <= 500.0f &&
