@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QStringList>
 #include <algorithm>
@@ -166,9 +167,12 @@ void Form1::CreateControls() {
     using fonts::Make;
     const QFont arial9 = Make(kArial, 9);
 
-    // Read once, as PNG: an icon made from the file name would probe every
-    // image format plugin for it, loading them all at start-up.
-    const QPixmap emblem(QStringLiteral(":/brimsel/emblem.png"), "PNG");
+    // Read once, as PNG and only as PNG: an icon made from the file name, or
+    // a reader left to detect the format, would first offer the file to every
+    // image format plugin, loading them all at start-up.
+    QImageReader emblemReader(QStringLiteral(":/brimsel/emblem.png"), "png");
+    emblemReader.setAutoDetectImageFormat(false);
+    const QPixmap emblem = QPixmap::fromImage(emblemReader.read());
     setWindowIcon(QIcon(emblem));
     Image1 = Put(new QLabel(this), "Image1");
     Image1->setPixmap(emblem.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
