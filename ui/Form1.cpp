@@ -105,7 +105,10 @@ Caption* MakeLabel(QWidget* parent, std::string_view name, const char* text, con
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
     SetColour(label, {QPalette::WindowText}, colour);
-    label->SetText(QString::fromUtf8(text));
+    // A label that starts empty keeps its place in the layout until its first
+    // text: sizing it to nothing would load its font for an empty line, and
+    // the error line's bold face would be loaded for a window with no error.
+    if (*text != '\0') label->SetText(QString::fromUtf8(text));
     return label;
 }
 
