@@ -130,7 +130,10 @@ TextBox* MakeTextBox(QWidget* parent, std::string_view name, int typedLimit, con
 
 ListBox* MakeList(QWidget* parent, std::string_view name) {
     auto* list = Put(new ListBox(parent), name);
-    list->setFont(fonts::Make(fonts::kArial, 9));
+    // Usually the frame's font already: set again, it would make the list
+    // build its drop-down (a list view and its menu) at once rather than when
+    // first opened, which then takes the list's font all the same.
+    if (const QFont font = fonts::Make(fonts::kArial, 9); list->font() != font) list->setFont(font);
     SetColour(list, {QPalette::Text, QPalette::ButtonText}, colours::kBlue);
     return list;
 }
