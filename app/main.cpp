@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <cstdlib>
 #include <thread>
@@ -34,6 +38,44 @@ void RecordMessagesForTests() {
     });
 }
 
+// The bytes of a value as Qt's pixmap cache keys spell them: two lower-case
+// hex digits per byte, in memory order, the low digit first.
+template <typename T>
+QString CacheKeyHex(T value) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    QString text;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof value; ++i) {
+        text += QLatin1Char(kDigits[bytes[i] & 0xF]);
+        text += QLatin1Char(kDigits[bytes[i] >> 4]);
+    }
+    return text;
+}
+
+// The Fusion style draws every group box frame from a PNG among Qt's own
+// resources, read by file name the first time a frame is painted; a reader
+// given only a file name first offers it to every image format plugin, so the
+// first paint would load them all (GIF, ICO, JPEG and their libraries) for
+// one PNG. The same file, read here as PNG only, goes into the pixmap cache
+// under the key that reading it by name looks for. Should the key not match,
+// the style simply reads the file itself, as before.
+void CacheStyleFramePixmap() {
+    const QString path =
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    const QFileInfo info(path);
+    if (!info.exists()) return;
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage frame = reader.read();
+    if (frame.isNull()) return;
+    constexpr unsigned kPixmapType = 0;
+    QPixmapCache::insert(
+        QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
+            CacheKeyHex(static_cast<unsigned>(info.lastModified().toSecsSinceEpoch())) +
+            CacheKeyHex(static_cast<quint64>(info.size())) + CacheKeyHex(kPixmapType),
+        QPixmap::fromImage(frame));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,6 +86,7 @@ int main(int argc, char* argv[]) {
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    CacheStyleFramePixmap();
     brimsel::ui::InstallQtTranslations();
     RecordMessagesForTests();
     fontConfiguration.join();

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QStringList>
 #include <algorithm>
@@ -104,7 +105,10 @@ Caption* MakeLabel(QWidget* parent, std::string_view name, const char* text, con
     label->setFont(font);
     label->setAlignment(alignment | Qt::AlignTop);
     SetColour(label, {QPalette::WindowText}, colour);
-    label->SetText(QString::fromUtf8(text));
+    // A label that starts empty keeps its place in the layout until its first
+    // text: sizing it to nothing would load its font for an empty line, and
+    // the error line's bold face would be loaded for a window with no error.
+    if (*text != '\0') label->SetText(QString::fromUtf8(text));
     return label;
 }
 
@@ -126,7 +130,10 @@ TextBox* MakeTextBox(QWidget* parent, std::string_view name, int typedLimit, con
 
 ListBox* MakeList(QWidget* parent, std::string_view name) {
     auto* list = Put(new ListBox(parent), name);
-    list->setFont(fonts::Make(fonts::kArial, 9));
+    // Usually the frame's font already: set again, it would make the list
+    // build its drop-down (a list view and its menu) at once rather than when
+    // first opened, which then takes the list's font all the same.
+    if (const QFont font = fonts::Make(fonts::kArial, 9); list->font() != font) list->setFont(font);
     SetColour(list, {QPalette::Text, QPalette::ButtonText}, colours::kBlue);
     return list;
 }
@@ -166,9 +173,12 @@ void Form1::CreateControls() {
     using fonts::Make;
     const QFont arial9 = Make(kArial, 9);
 
-    // Read once, as PNG: an icon made from the file name would probe every
-    // image format plugin for it, loading them all at start-up.
-    const QPixmap emblem(QStringLiteral(":/brimsel/emblem.png"), "PNG");
+    // Read once, as PNG and only as PNG: an icon made from the file name, or
+    // a reader left to detect the format, would first offer the file to every
+    // image format plugin, loading them all at start-up.
+    QImageReader emblemReader(QStringLiteral(":/brimsel/emblem.png"), "png");
+    emblemReader.setAutoDetectImageFormat(false);
+    const QPixmap emblem = QPixmap::fromImage(emblemReader.read());
     setWindowIcon(QIcon(emblem));
     Image1 = Put(new QLabel(this), "Image1");
     Image1->setPixmap(emblem.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -1,6 +1,7 @@
 // The window as the system shows it: Qt's own texts in the interface's
 // language, and the diagram at the screen's own resolution. The diagram test
 // runs again at the ratios 1.5 and 2 (QT_SCALE_FACTOR, tests/ui/CMakeLists.txt).
+#include <QAbstractItemView>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -57,6 +58,17 @@ TEST(Screen, DiagramAtTheDeviceResolution) {
         window.form->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.copy(0, 0, device(2550), drawn.height()),
               drawn.copy(0, 0, device(2550), drawn.height()));
+}
+
+// A list builds its drop-down when first opened; it shows in the list's font,
+// not the application's.
+TEST(Screen, ListsDropDownInTheirOwnFont) {
+    test::Driver window;
+    window.Start("shown");
+    ASSERT_NE(QApplication::font(), window.form->ComboKong->font());
+    for (const ListBox* list : {window.form->ComboKong, window.form->ComboZhou}) {
+        EXPECT_EQ(list->view()->font(), list->font()) << test::Text(list->objectName());
+    }
 }
 
 }  // namespace
