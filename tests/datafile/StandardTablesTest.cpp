@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "Shipped.h"
 #include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/DataFile.h"
@@ -18,20 +19,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const ToleranceData& Standard() {
-    static const ToleranceData data = BuildStandardTables();
-    return data;
-}
-
 // The producer writes the tables as built, replacing what the file held, and
 // fails without a file to write.
 TEST(StandardTables, BuiltFileAndProducer) {
-    EXPECT_EQ(test::ReadFile(BRIMSEL_BUILT_DATA_FILE), EncodeToleranceFile(Standard()));
+    EXPECT_EQ(test::ReadFile(BRIMSEL_BUILT_DATA_FILE), EncodeToleranceFile(test::Shipped()));
     const fs::path path = fs::path(testing::TempDir()) / ("brimsel-" + std::to_string(getpid()));
     std::ofstream(path, std::ios::binary) << std::string(100000, 'x');
     const std::string producer = std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\"";
     ASSERT_EQ(std::system((producer + " \"" + path.string() + "\"").c_str()), 0);
-    EXPECT_EQ(test::ReadFile(path), EncodeToleranceFile(Standard()));
+    EXPECT_EQ(test::ReadFile(path), EncodeToleranceFile(test::Shipped()));
     EXPECT_FALSE(fs::exists(path.string() + ".partial")) << "a partial file left behind";
     EXPECT_NE(std::system((producer + " 2>/dev/null").c_str()), 0);
     fs::remove(path);
@@ -55,7 +51,7 @@ double MainMean(double size) {
 
 // IT of a grade number (IT01 -1) at a size.
 double It(int grade, double size) {
-    return Standard().StandardTolerances(grade + 2, ToleranceRow(size));
+    return test::Shipped().StandardTolerances(grade + 2, ToleranceRow(size));
 }
 
 // One rounding step of the standard at a value, from rounding.tsv.
@@ -115,7 +111,7 @@ std::pair<double, double> DerivedDeviation(std::string_view h, std::int32_t row)
     const bool above500 = upTo > 500;
     const auto it = [upTo](int grade) { return It(grade, upTo); };
     const auto between = [row](std::string_view a, std::string_view b) {
-        const Table& t = Standard().FundamentalDeviations;
+        const Table& t = test::Shipped().FundamentalDeviations;
         return std::sqrt(t(DeviationColumn(ZoneMember::Shaft, a, 18), row) *
                          t(DeviationColumn(ZoneMember::Shaft, b, 18), row));
     };
@@ -147,7 +143,7 @@ std::pair<double, double> DerivedDeviation(std::string_view h, std::int32_t row)
 }
 
 TEST(StandardTables, PrintedValuesFollowTheStandardsFormulas) {
-    const Table& tolerances = Standard().StandardTolerances;
+    const Table& tolerances = test::Shipped().StandardTolerances;
     for (std::int32_t row = 0; row < tolerances.Rows; ++row) {
         const double upTo = ToleranceSizeLimits()[row];
         for (int grade = -1; grade <= 18; ++grade) {
@@ -161,7 +157,7 @@ TEST(StandardTables, PrintedValuesFollowTheStandardsFormulas) {
             ExpectFollowsFormula(column, upTo, printed, {derived, derived}, Step("IT", derived));
         }
     }
-    const Table& deviations = Standard().FundamentalDeviations;
+    const Table& deviations = test::Shipped().FundamentalDeviations;
     for (const DeviationBand& band : DeviationBands()) {
         // j is the one letter without a formula.
         if (band.Side != ZoneMember::Shaft || band.Column == 0 || band.Letters == "j") continue;

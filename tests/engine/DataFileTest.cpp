@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "Shipped.h"
 #include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/DataFile.h"
@@ -16,11 +17,6 @@ namespace brimsel {
 namespace {
 
 namespace fs = std::filesystem;
-
-const ToleranceData& Standard() {
-    static const ToleranceData data = BuildStandardTables();
-    return data;
-}
 
 template <typename Data>
 auto Tables(Data& d) {
@@ -48,7 +44,7 @@ bool Rejected(const DataFileResult& result) { return !result.Ok() && !result.Pro
 std::size_t Offset(char block) {
     std::size_t at = 0;
     for (std::size_t i = 0; i < 3 && block != "KTD"[i]; ++i)
-        at += 18 + 4 * Tables(Standard())[i]->Elements.size();
+        at += 18 + 4 * Tables(test::Shipped())[i]->Elements.size();
     return at;
 }
 
@@ -94,7 +90,7 @@ std::string Changed(const std::string& changes, ToleranceData& data, std::string
 TEST(DataFile, LayoutAndDamage) {
     for (const test::TsvRow& row : test::ReadTsv("engine/damage.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[2]);
-        ToleranceData data = Standard();
+        ToleranceData data = test::Shipped();
         std::string was, wrote;
         const DataFileResult result = DecodeToleranceFile(Changed(row[1], data, was, wrote));
         if (row[0] == "holds") {
@@ -107,11 +103,11 @@ TEST(DataFile, LayoutAndDamage) {
         }
     }
     // Every cut is rejected; the writer refuses a table that is not whole.
-    const std::string good = EncodeToleranceFile(Standard());
+    const std::string good = EncodeToleranceFile(test::Shipped());
     for (std::size_t length = 0; length < good.size(); ++length)
         ASSERT_TRUE(Rejected(DecodeToleranceFile(std::string_view(good).substr(0, length))))
             << "cut to " << length << " bytes";
-    ToleranceData uneven = Standard();
+    ToleranceData uneven = test::Shipped();
     uneven.StandardTolerances.Elements.pop_back();
     EXPECT_THROW(EncodeToleranceFile(uneven), std::invalid_argument);
 }
@@ -125,9 +121,9 @@ TEST(DataFile, LoadingAFolderOrAWriteProtectedFile) {
     EXPECT_TRUE(Rejected(LoadToleranceFile(folder / kDataFileName)));
     const fs::path path = folder / "copy.dat";
     std::ofstream(path, std::ios::binary)
-        << EncodeToleranceFile(Standard()) << std::string(999, 'x');
+        << EncodeToleranceFile(test::Shipped()) << std::string(999, 'x');
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ExpectRead(LoadToleranceFile(path), Standard());
+    ExpectRead(LoadToleranceFile(path), test::Shipped());
     fs::remove_all(folder);
 }
 

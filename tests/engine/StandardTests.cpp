@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "Shipped.h"
 #include "ZoneRows.h"
 #include "datafile/StandardTables.h"
 #include "engine/Applicability.h"
@@ -148,16 +149,11 @@ Expected Evaluate(const std::string& letters, int grade, float size, bool custom
 
 }  // namespace iso
 
-const ToleranceData& Shipped() {
-    static const auto tables = BuildStandardTables();
-    return tables;
-}
-
 TEST(Published, LimitDeviations) {
     for (const auto& row : ReadTsv("engine/published.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
         const std::size_t digit = std::min(row[1].find_first_of("0123456789"), row[1].size());
-        CheckZoneRow(Shipped(), row, 2, row[1].substr(0, digit), row[1].substr(digit), row[0],
+        CheckZoneRow(test::Shipped(), row, 2, row[1].substr(0, digit), row[1].substr(digit), row[0],
                      false);
     }
 }
@@ -227,8 +223,8 @@ void Sweep(bool hole, bool custom, const std::vector<float>& sizes) {
             const std::string gradeText = iso::GradeText(grade), zone = letters + gradeText;
             for (const float size : sizes) {
                 const ZoneQuery query{letters, gradeText, size, custom, zone};
-                const auto r =
-                    hole ? EvaluateHoleZone(Shipped(), query) : EvaluateShaftZone(Shipped(), query);
+                const auto r = hole ? EvaluateHoleZone(test::Shipped(), query)
+                                    : EvaluateShaftZone(test::Shipped(), query);
                 const Expected e = iso::Evaluate(letters, grade, size, custom);
                 std::string why = Mismatch(r, e);
                 if (why.empty() && r.Ok()) why = DerivationMismatch(r, e, letters, grade, size);
@@ -273,7 +269,7 @@ TEST(Applicability, SpansAgreeWithTheReference) {
                 const NormalisedZone zone{letters, iso::GradeText(grade),
                                           letters + iso::GradeText(grade)};
                 const auto spans = ZoneApplicability(
-                    Shipped(), zone, hole ? ZoneMember::Hole : ZoneMember::Shaft, true);
+                    test::Shipped(), zone, hole ? ZoneMember::Hole : ZoneMember::Shaft, true);
                 const auto allowed = [&](const ZoneSpan& span, float size) {
                     const auto codes = iso::Evaluate(letters, grade, size, true).Codes;
                     return std::ranges::find(codes, span.Code) != codes.end();
