@@ -136,7 +136,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
                         near ? "" : Signed(fit.MarginMax, d), text(standing),
                         text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
                                                                   : More::FinderShaftBasis),
-                        std::string(LookUpString(language, 11 + static_cast<int>(fit.Kind)))});
+                        std::string(LookUpString(language, KindString(fit.Kind)))});
     }
     AppendTable(out, rows);
     return near ? kFindNearMisses : kFindFound;

@@ -218,12 +218,6 @@ class Search {
     std::vector<ZoneValue> shafts_;
 };
 
-KindOfFit KindOf(std::int64_t max, std::int64_t min) {
-    if (max > 0 && min >= 0) return KindOfFit::Clearance;
-    if (max > 0 || min >= 0) return KindOfFit::Transition;
-    return KindOfFit::Interference;
-}
-
 FoundFit Describe(const Candidate& c, std::int64_t min, std::int64_t max, int requestDecimals) {
     FoundFit fit;
     fit.Hole = c.Hole->Text;
@@ -233,7 +227,7 @@ FoundFit Describe(const Candidate& c, std::int64_t min, std::int64_t max, int re
     fit.GroupKind = c.GroupKind;
     fit.HoleEntry = c.HoleEntry;
     fit.ShaftEntry = c.ShaftEntry;
-    fit.Kind = KindOf(c.Max, c.Min);
+    fit.Kind = ClassifyFit(c.Max, c.Min);
     fit.Max = c.Max;
     fit.Min = c.Min;
     fit.MarginMin = c.Min - min;

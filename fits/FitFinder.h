@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/FitKind.h"
 #include "engine/QueryState.h"
 
 namespace brimsel::fits {
@@ -19,7 +20,6 @@ enum class FitScope { Catalogue, All };
 enum class BasisSystem { Hole, Shaft };
 // In ranking order.
 enum class FitStanding { Preferred, Common, Other };
-enum class KindOfFit { Clearance, Transition, Interference };
 
 struct FitRequest {
     std::string_view Size;  // basic size, mm, 0..3150

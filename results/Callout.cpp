@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "engine/ExactDecimal.h"
+#include "engine/FitKind.h"
 #include "engine/SizeLimits.h"
 #include "ui/strings/MoreStrings.h"
 #include "ui/strings/StringTable.h"
@@ -103,10 +104,9 @@ std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t
                                    exact->Shaft.Upper.Decimals, exact->Shaft.Lower.Decimals});
     const std::int64_t largest = exact->Hole.Upper.Units - exact->Shaft.Lower.Units;
     const std::int64_t smallest = exact->Hole.Lower.Units - exact->Shaft.Upper.Units;
-    line(string(largest > 0 ? 19 : 22), Signed(largest, decimals));
-    line(string(smallest < 0 ? 21 : 20), Signed(smallest, decimals));
-    const int kind = largest > 0 && smallest >= 0 ? 11 : largest > 0 || smallest >= 0 ? 12 : 13;
-    line(more(More::KindOfFit), string(kind));
+    line(string(LargestLimitString(largest)), Signed(largest, decimals));
+    line(string(SmallestLimitString(smallest)), Signed(smallest, decimals));
+    line(more(More::KindOfFit), string(KindString(ClassifyFit(largest, smallest))));
     return text;
 }
 

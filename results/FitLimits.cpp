@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "engine/FitKind.h"
 #include "engine/Formatting.h"
 #include "engine/NumberText.h"
 
@@ -22,15 +23,9 @@ FitLimits ComputeFitLimits(float holeUpper, float holeLower, float shaftUpper, f
     // rounds to zero on screen is treated as zero.
     limits.ValueMax = ReadLeadingNumber(limits.TextMax);
     limits.ValueMin = ReadLeadingNumber(limits.TextMin);
-    limits.FirstLimitString = limits.ValueMax > 0 ? 19 : 22;
-    limits.SecondLimitString = limits.ValueMin < 0 ? 21 : 20;
-    if (limits.ValueMax > 0 && limits.ValueMin >= 0) {
-        limits.KindString = 11;
-    } else if (limits.ValueMax > 0 || limits.ValueMin >= 0) {
-        limits.KindString = 12;
-    } else {
-        limits.KindString = 13;
-    }
+    limits.FirstLimitString = LargestLimitString(limits.ValueMax);
+    limits.SecondLimitString = SmallestLimitString(limits.ValueMin);
+    limits.KindString = KindString(ClassifyFit(limits.ValueMax, limits.ValueMin));
     return limits;
 }
 
