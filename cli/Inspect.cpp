@@ -5,6 +5,7 @@
 
 #include "engine/Applicability.h"
 #include "engine/ExactDecimal.h"
+#include "engine/Formatting.h"
 #include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
 #include "results/Explanation.h"
@@ -39,20 +40,7 @@ ZoneDeviations AsDeviations(const ZoneResult& zone) {
 }  // namespace
 
 bool IsMeasuredSize(std::string_view text) {
-    bool digit = false;
-    bool point = false;
-    int decimals = 0;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            digit = true;
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digit && decimals <= kExactDecimals;
+    return IsPlainDecimal(text) && CountDecimals(text) <= kExactDecimals;
 }
 
 int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& out) {

@@ -116,18 +116,7 @@ std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember mem
 }
 
 std::optional<float> ParseBasicSize(std::string_view text) {
-    bool digit = false;
-    bool point = false;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            digit = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digit) return std::nullopt;
+    if (!IsPlainDecimal(text)) return std::nullopt;
     float value = 0.0f;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);

@@ -57,6 +57,21 @@ std::optional<ExactDecimal> ReadExactDecimal(std::string_view text) {
     return ExactDecimal{negative ? -units : units, decimals};
 }
 
+bool IsPlainDecimal(std::string_view text) {
+    bool digit = false;
+    bool point = false;
+    for (const char c : text) {
+        if (IsDigit(c)) {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 std::string ExactDecimalText(std::int64_t units, int decimals) {
     decimals = std::clamp(decimals, 0, kExactDecimals);
     const std::int64_t step = PowerOfTen(kExactDecimals - decimals);

@@ -27,6 +27,10 @@ struct ExactDecimal {
 // including trailing characters, gives nothing.
 std::optional<ExactDecimal> ReadExactDecimal(std::string_view text);
 
+// Digits with at most one point and at least one digit ("100", "12.5", ".5",
+// "3."): no sign, no blank, no exponent.
+bool IsPlainDecimal(std::string_view text);
+
 // The plain decimal text of units / 10^7 with exactly `decimals` (0..7) digits
 // after the point and no point for 0 decimals; dropped digits round half away
 // from zero; a minus sign only before a nonzero text.
