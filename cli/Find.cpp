@@ -12,11 +12,6 @@ namespace brimsel {
 
 namespace {
 
-std::string Signed(std::int64_t units, int decimals) {
-    const std::string text = ExactDecimalText(units, decimals);
-    return units > 0 ? "+" + text : text;
-}
-
 // Columns of the readable lines line up on screen: a CJK character takes two
 // places, any other character one.
 std::size_t Width(std::string_view text) {
@@ -131,9 +126,10 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
         const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
                               : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
                                                                            : More::FinderOther;
-        rows.push_back({fit.Hole + "/" + fit.Shaft, Signed(fit.Max, d), Signed(fit.Min, d),
-                        near ? ExactDecimalText(fit.Miss, d) : Signed(fit.MarginMin, d),
-                        near ? "" : Signed(fit.MarginMax, d), text(standing),
+        rows.push_back({fit.Hole + "/" + fit.Shaft, SignedDecimalText(fit.Max, d),
+                        SignedDecimalText(fit.Min, d),
+                        near ? ExactDecimalText(fit.Miss, d) : SignedDecimalText(fit.MarginMin, d),
+                        near ? "" : SignedDecimalText(fit.MarginMax, d), text(standing),
                         text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
                                                                   : More::FinderShaftBasis),
                         std::string(LookUpString(language, KindString(fit.Kind)))});

@@ -94,4 +94,9 @@ std::string ExactDecimalText(std::int64_t units, int decimals) {
     return std::string(start, buffer + sizeof buffer);
 }
 
+std::string SignedDecimalText(std::int64_t units, int decimals) {
+    const std::string text = ExactDecimalText(units, decimals);
+    return units > 0 ? "+" + text : text;
+}
+
 }  // namespace brimsel

@@ -36,6 +36,9 @@ bool IsPlainDecimal(std::string_view text);
 // from zero; a minus sign only before a nonzero text.
 std::string ExactDecimalText(std::int64_t units, int decimals);
 
+// As ExactDecimalText, with a "+" before a positive value.
+std::string SignedDecimalText(std::int64_t units, int decimals);
+
 // Whole micrometres and tenths of a micrometre of a millimetre value.
 inline constexpr std::int64_t kUnitsPerMicron = kExactScale / 1000;
 inline constexpr std::int64_t kUnitsPerTenthMicron = kUnitsPerMicron / 10;

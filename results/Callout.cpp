@@ -43,8 +43,7 @@ std::optional<ExactResult> ReadResult(const FitResult& result) {
 
 // A deviation the way a callout writes it: a sign before every value but 0.
 std::string Signed(std::int64_t units, int decimals) {
-    if (units == 0) return "0";
-    return (units > 0 ? "+" : "") + ExactDecimalText(units, decimals);
+    return units == 0 ? "0" : SignedDecimalText(units, decimals);
 }
 
 std::string Signed(const ExactDecimal& value) { return Signed(value.Units, value.Decimals); }

@@ -32,10 +32,6 @@ namespace brimsel::ui {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr const char* kCopyResultName = "CopyResult";
 constexpr const char* kSaveDiagramName = "SaveDiagram";
 constexpr const char* kCalloutNames[] = {"CopyCallout(0)", "CopyCallout(1)", "CopyCallout(2)",

@@ -258,9 +258,8 @@ void DrawingSurface::Draw(const std::vector<DiagramCommand>& commands) {
             case DiagramCommand::Kind::Text: {
                 painter.setPen(pen);
                 const QRect box(a, QSize(image_.width() * 2, image_.height() * 2));
-                painter.drawText(
-                    box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    QString::fromUtf8(c.Text.data(), static_cast<qsizetype>(c.Text.size())));
+                painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                                 FromUtf8(c.Text));
                 break;
             }
             case DiagramCommand::Kind::Line:

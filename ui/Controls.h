@@ -22,11 +22,17 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "results/Diagram.h"
 
 namespace brimsel::ui {
+
+// The program's texts are UTF-8 in std::string and std::string_view.
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Single-line text box. Typed characters pass KeyPress before they are
 // inserted (KeyAscii 0 cancels); pasted text does not. The length limit holds

@@ -14,15 +14,9 @@ namespace brimsel::ui {
 
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Signed like the window's limits of fit: "+0.050", "-0.012", " 0".
 QString Signed(std::int64_t units, int decimals) {
-    if (units == 0) return QStringLiteral(" 0");
-    const std::string text = ExactDecimalText(units, decimals);
-    return FromUtf8(units > 0 ? "+" + text : text);
+    return units == 0 ? QStringLiteral(" 0") : FromUtf8(SignedDecimalText(units, decimals));
 }
 
 // A pick from a list as the mouse or the Enter key makes it: the entry

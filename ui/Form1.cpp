@@ -61,10 +61,6 @@ constexpr const char* kAboutLines[] = {
     "如发现问题，请与作者联系，谢谢！",
 };
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString AboutText() {
     QStringList lines;
     for (const char* line : kAboutLines) lines << QString::fromUtf8(line);
