@@ -9,24 +9,11 @@
 #include "cli/CommandLine.h"
 #include "engine/DataFile.h"
 #include "engine/NumberText.h"
+#include "engine/ZoneCode.h"
 
 namespace brimsel::bench {
 
-namespace {
-
-constexpr std::string_view kHoleLetters[] = {"A", "B", "C",  "CD", "D", "E",  "EF", "F", "FG", "G",
-                                             "H", "J", "JS", "K",  "M", "N",  "P",  "R", "S",  "T",
-                                             "U", "V", "X",  "Y",  "Z", "ZA", "ZB", "ZC"};
-constexpr std::string_view kShaftLetters[] = {"a", "b", "c",  "cd", "d", "e",  "ef", "f", "fg", "g",
-                                              "h", "j", "js", "k",  "m", "n",  "p",  "r", "s",  "t",
-                                              "u", "v", "x",  "y",  "z", "za", "zb", "zc"};
-
-}  // namespace
-
 std::string AllZonesInput(const ToleranceData& tables) {
-    std::vector<std::string> grades = {"01", "0"};
-    for (int n = 1; n <= 18; ++n) grades.push_back(IntegerText(n));
-
     std::string input;
     const Table& deviations = tables.FundamentalDeviations;
     float previous = 0.0f;
@@ -37,7 +24,7 @@ std::string AllZonesInput(const ToleranceData& tables) {
         previous = limit;
         for (const auto* letters : {&kHoleLetters, &kShaftLetters}) {
             for (const std::string_view letter : *letters) {
-                for (const std::string& grade : grades) {
+                for (const std::string_view grade : kGradeTexts) {
                     input += size;
                     input += ' ';
                     input += letter;

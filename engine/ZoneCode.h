@@ -6,12 +6,25 @@
 // that the window and the query command normalise alike.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace brimsel {
 
 enum class ZoneMember { Hole, Shaft };
+
+// Every fundamental-deviation letter and every grade of the standard, in the
+// standard's order; which of them exist at a size is the engine's to tell.
+inline constexpr std::array<std::string_view, 28> kHoleLetters = {
+    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "J",  "JS", "K",
+    "M", "N", "P", "R",  "S", "T", "U",  "V", "X",  "Y", "Z", "ZA", "ZB", "ZC"};
+inline constexpr std::array<std::string_view, 28> kShaftLetters = {
+    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "j",  "js", "k",
+    "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
+inline constexpr std::array<std::string_view, 20> kGradeTexts = {
+    "01", "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",
+    "9",  "10", "11", "12", "13", "14", "15", "16", "17", "18"};
 
 // The code without its one leading preferred mark "*" or blank, if it has one.
 std::string_view DropPreferredMark(std::string_view text);

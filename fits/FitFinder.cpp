@@ -15,19 +15,8 @@ namespace brimsel::fits {
 
 namespace {
 
-// Every fundamental-deviation letter and grade of the standard, in the
-// standard's order; the engine tells which of them exist at a size.
-constexpr std::array<std::string_view, 28> kHoleLetters = {
-    "A", "B", "C", "CD", "D", "E", "EF", "F", "FG", "G", "H", "J",  "JS", "K",
-    "M", "N", "P", "R",  "S", "T", "U",  "V", "X",  "Y", "Z", "ZA", "ZB", "ZC"};
-constexpr std::array<std::string_view, 28> kShaftLetters = {
-    "a", "b", "c", "cd", "d", "e", "ef", "f", "fg", "g", "h", "j",  "js", "k",
-    "m", "n", "p", "r",  "s", "t", "u",  "v", "x",  "y", "z", "za", "zb", "zc"};
-constexpr std::array<std::string_view, 20> kGrades = {"01", "0",  "1",  "2",  "3",  "4",  "5",
-                                                      "6",  "7",  "8",  "9",  "10", "11", "12",
-                                                      "13", "14", "15", "16", "17", "18"};
 constexpr std::size_t kBaseLetter = 10;  // "H" / "h"
-constexpr std::size_t kZones = kHoleLetters.size() * kGrades.size();
+constexpr std::size_t kZones = kHoleLetters.size() * kGradeTexts.size();
 
 // One zone as the window shows it: its deviation captions read exactly.
 struct ZoneValue {
@@ -92,9 +81,10 @@ int ZoneIndex(std::string_view text, ZoneMember member) {
     SplitZoneCode(text, letters, grade);
     const auto& all = member == ZoneMember::Hole ? kHoleLetters : kShaftLetters;
     const auto l = std::find(all.begin(), all.end(), letters);
-    const auto g = std::find(kGrades.begin(), kGrades.end(), grade);
-    if (l == all.end() || g == kGrades.end()) return -1;
-    return static_cast<int>((l - all.begin()) * std::ssize(kGrades) + (g - kGrades.begin()));
+    const auto g = std::find(kGradeTexts.begin(), kGradeTexts.end(), grade);
+    if (l == all.end() || g == kGradeTexts.end()) return -1;
+    return static_cast<int>((l - all.begin()) * std::ssize(kGradeTexts) +
+                            (g - kGradeTexts.begin()));
 }
 
 class Search {
@@ -177,12 +167,12 @@ class Search {
         holes_.reserve(kZones);
         shafts_.reserve(kZones);
         for (const std::string_view letters : kHoleLetters) {
-            for (const std::string_view grade : kGrades) {
+            for (const std::string_view grade : kGradeTexts) {
                 holes_.push_back(Evaluate(tables_, ZoneMember::Hole, letters, grade, size_, true));
             }
         }
         for (const std::string_view letters : kShaftLetters) {
-            for (const std::string_view grade : kGrades) {
+            for (const std::string_view grade : kGradeTexts) {
                 shafts_.push_back(
                     Evaluate(tables_, ZoneMember::Shaft, letters, grade, size_, true));
             }
@@ -194,15 +184,15 @@ class Search {
             taken[h * kZones + s] = true;
             out.push_back(Pair(holes_[h], shafts_[s], basis, static_cast<int>(out.size())));
         };
-        const std::size_t firstBase = kBaseLetter * kGrades.size();
+        const std::size_t firstBase = kBaseLetter * kGradeTexts.size();
         if (Wanted(BasisSystem::Hole)) {
-            for (std::size_t h = firstBase; h < firstBase + kGrades.size(); ++h) {
+            for (std::size_t h = firstBase; h < firstBase + kGradeTexts.size(); ++h) {
                 for (std::size_t s = 0; s < kZones; ++s) add(h, s, BasisSystem::Hole);
             }
         }
         if (Wanted(BasisSystem::Shaft)) {
             for (std::size_t h = 0; h < kZones; ++h) {
-                for (std::size_t s = firstBase; s < firstBase + kGrades.size(); ++s) {
+                for (std::size_t s = firstBase; s < firstBase + kGradeTexts.size(); ++s) {
                     add(h, s, BasisSystem::Shaft);
                 }
             }
