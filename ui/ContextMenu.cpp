@@ -192,15 +192,6 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     PrepareContextMenu()->exec(event->globalPos());
 }
 
-bool Form1::MemberShown(ZoneMember member) const {
-    const bool hole = member == ZoneMember::Hole;
-    const auto& captions = hole ? LabelSC : LabelXC;
-    return (hole ? Query.HoleOk : Query.ShaftOk) &&
-           ComputeSizeLimits(LabelJG->text().toStdString(), captions[1]->text().toStdString(),
-                             captions[2]->text().toStdString())
-               .Ok;
-}
-
 // Shown only while the member's flag says its numbers are current; a blanked
 // caption (an error of the basic size leaves the flags alone) shows none.
 QString Form1::ToolTipFor(const QWidget* control) const {
@@ -209,15 +200,16 @@ QString Form1::ToolTipFor(const QWidget* control) const {
         const auto& captions = hole ? LabelSC : LabelXC;
         const auto row = std::find(captions.begin(), captions.end(), control) - captions.begin();
         if (row > 2) continue;
-        if (!MemberShown(member)) return {};
+        if (!(hole ? Query.HoleOk : Query.ShaftOk)) return {};
         const std::string size = LabelJG->text().toStdString();
+        const SizeLimits limits = ComputeSizeLimits(size, captions[1]->text().toStdString(),
+                                                    captions[2]->text().toStdString());
+        if (!limits.Ok) return {};
         if (row == 0) {
             return FromUtf8(ExplainZoneBriefly(size, captions[0]->text().toStdString(), member,
                                                hole ? HoleEvaluation : ShaftEvaluation,
                                                Query.LanguageIndex));
         }
-        const SizeLimits limits = ComputeSizeLimits(size, captions[1]->text().toStdString(),
-                                                    captions[2]->text().toStdString());
         const More name = row == 1 ? More::LargestSize : More::SmallestSize;
         return FromUtf8(LookUpMore(Query.LanguageIndex, name)) + QLatin1Char(' ') +
                FromUtf8(row == 1 ? limits.Largest : limits.Smallest);

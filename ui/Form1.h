@@ -152,8 +152,6 @@ class Form1 : public QWidget {
     void BuildContextMenu();
     // The fit as the window shows it; nothing while an error is shown.
     std::optional<FitResult> ShownResult() const;
-    // The member's flag is set and its deviations are shown as numbers.
-    bool MemberShown(ZoneMember member) const;
     QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);
