@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "cli/Query.h"
 #include "engine/ExactDecimal.h"
 #include "ui/strings/MoreStrings.h"
 #include "ui/strings/StringTable.h"
@@ -45,28 +47,6 @@ void AppendTable(std::string& out, const std::vector<Row>& rows) {
     }
 }
 
-std::string_view Problem(fits::FindProblem problem, std::int16_t language) {
-    switch (problem) {
-        case fits::FindProblem::SizeNotANumber:
-        case fits::FindProblem::SizeOutside:
-            return LookUpMore(language, More::FinderBadSize);
-        case fits::FindProblem::MinNotANumber:
-            return LookUpMore(language, More::FinderBadMin);
-        case fits::FindProblem::MaxNotANumber:
-            return LookUpMore(language, More::FinderBadMax);
-        case fits::FindProblem::MinAboveMax:
-            return LookUpMore(language, More::FinderMinAboveMax);
-        case fits::FindProblem::None:
-            break;
-    }
-    return {};
-}
-
-void AppendCsvField(std::string& out, std::string_view field, bool last) {
-    out += field;
-    out += last ? '\n' : ',';
-}
-
 }  // namespace
 
 int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
@@ -77,7 +57,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
         options.Basis, options.Limit};
     const fits::FitSearch found = fits::FindFits(tables, request);
     if (!found.Ok()) {
-        err += std::string(Problem(found.Problem, options.Language)) + "\n";
+        err += std::string(fits::ProblemMessage(found.Problem, options.Language)) + "\n";
         return kFindBadRequest;
     }
     const bool near = found.Fits.empty();
@@ -85,22 +65,21 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
     const std::int16_t language = options.Language;
 
     if (options.Csv) {
-        const std::string size = ExactDecimalText(ReadExactDecimal(options.Size)->Units,
-                                                  ReadExactDecimal(options.Size)->Decimals);
-        for (std::size_t i = 0; i < std::size(kFindCsvColumns); ++i) {
-            AppendCsvField(out, kFindCsvColumns[i], i + 1 == std::size(kFindCsvColumns));
-        }
+        // The request was read whole, so the size is a number.
+        const std::optional<ExactDecimal> read = ReadExactDecimal(options.Size);
+        const std::string size = ExactDecimalText(read->Units, read->Decimals);
+        AppendCsvRow(out, kFindCsvColumns);
         for (const fits::FoundFit& fit : list) {
             const int d = fit.Decimals;
-            for (const std::string& field :
-                 {size, fit.Hole, fit.Shaft, ExactDecimalText(fit.Max, d),
-                  ExactDecimalText(fit.Min, d), std::string(fits::KindKeyword(fit.Kind)),
-                  std::string(fits::ScopeKeyword(fit.Standing)),
-                  std::string(fits::BasisKeyword(fit.Basis)), ExactDecimalText(fit.MarginMin, d),
-                  ExactDecimalText(fit.MarginMax, d)}) {
-                AppendCsvField(out, field, false);
-            }
-            AppendCsvField(out, near ? ExactDecimalText(fit.Miss, d) : "", true);
+            const std::string max = ExactDecimalText(fit.Max, d);
+            const std::string min = ExactDecimalText(fit.Min, d);
+            const std::string marginMin = ExactDecimalText(fit.MarginMin, d);
+            const std::string marginMax = ExactDecimalText(fit.MarginMax, d);
+            const std::string miss = near ? ExactDecimalText(fit.Miss, d) : "";
+            AppendCsvRow(out, std::array<std::string_view, std::size(kFindCsvColumns)>{
+                                  size, fit.Hole, fit.Shaft, max, min, fits::KindKeyword(fit.Kind),
+                                  fits::ScopeKeyword(fit.Standing), fits::BasisKeyword(fit.Basis),
+                                  marginMin, marginMax, miss});
         }
         return near ? kFindNearMisses : kFindFound;
     }

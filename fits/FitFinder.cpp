@@ -10,6 +10,7 @@
 #include "engine/NumberText.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
+#include "ui/strings/MoreStrings.h"
 
 namespace brimsel::fits {
 
@@ -324,6 +325,23 @@ std::string_view KindKeyword(KindOfFit kind) {
 
 std::string_view BasisKeyword(BasisSystem basis) {
     return basis == BasisSystem::Hole ? "hole" : "shaft";
+}
+
+std::string_view ProblemMessage(FindProblem problem, std::int16_t languageIndex) {
+    switch (problem) {
+        case FindProblem::SizeNotANumber:
+        case FindProblem::SizeOutside:
+            return LookUpMore(languageIndex, More::FinderBadSize);
+        case FindProblem::MinNotANumber:
+            return LookUpMore(languageIndex, More::FinderBadMin);
+        case FindProblem::MaxNotANumber:
+            return LookUpMore(languageIndex, More::FinderBadMax);
+        case FindProblem::MinAboveMax:
+            return LookUpMore(languageIndex, More::FinderMinAboveMax);
+        case FindProblem::None:
+            break;
+    }
+    return {};
 }
 
 }  // namespace brimsel::fits

@@ -85,4 +85,8 @@ std::string_view ScopeKeyword(FitStanding standing);  // preferred, common, othe
 std::string_view KindKeyword(KindOfFit kind);         // clearance, transition, interference
 std::string_view BasisKeyword(BasisSystem basis);     // hole, shaft
 
+// What is wrong with a request, in the language of `languageIndex`; empty for
+// a request without a problem.
+std::string_view ProblemMessage(FindProblem problem, std::int16_t languageIndex);
+
 }  // namespace brimsel::fits

@@ -123,22 +123,8 @@ void FitFinderDialog::Refresh() {
 
     Fits->setUpdatesEnabled(false);
     Fits->clear();
-    switch (search_.Problem) {
-        case fits::FindProblem::None:
-            break;
-        case fits::FindProblem::SizeNotANumber:
-        case fits::FindProblem::SizeOutside:
-            Status->setText(Text(More::FinderBadSize));
-            break;
-        case fits::FindProblem::MinNotANumber:
-            Status->setText(Text(More::FinderBadMin));
-            break;
-        case fits::FindProblem::MaxNotANumber:
-            Status->setText(Text(More::FinderBadMax));
-            break;
-        case fits::FindProblem::MinAboveMax:
-            Status->setText(Text(More::FinderMinAboveMax));
-            break;
+    if (!search_.Ok()) {
+        Status->setText(FromUtf8(fits::ProblemMessage(search_.Problem, form_.Query.LanguageIndex)));
     }
     const bool near = search_.Ok() && search_.Fits.empty();
     if (search_.Ok()) {
