@@ -26,17 +26,6 @@ void AppendHeader(std::string& out, const std::array<std::string_view, N>& names
     AppendCsvRow(out, names);
 }
 
-// A zone result as the engine returned it, for the explanation.
-ZoneDeviations AsDeviations(const ZoneResult& zone) {
-    ZoneDeviations deviations;
-    deviations.ErrorCode = zone.Code;
-    deviations.Grade = zone.Grade;
-    deviations.UpperText = zone.UpperText;
-    deviations.LowerText = zone.LowerText;
-    deviations.Derivation = zone.Derivation;
-    return deviations;
-}
-
 }  // namespace
 
 bool IsMeasuredSize(std::string_view text) {
@@ -61,7 +50,7 @@ int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& 
             }
             for (const std::string& line :
                  ExplainZone(ShownText(result.SizeText), ShownText(zone.Zone), zone.Member,
-                             AsDeviations(zone), cl.Language)) {
+                             zone.Evaluated, cl.Language)) {
                 out += line;
                 out += '\n';
             }

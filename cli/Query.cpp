@@ -35,37 +35,24 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
     result.Member = member;
     const bool hole = member == ZoneMember::Hole;
     const std::optional<NormalisedZone> read = ReadZoneCode(text, member);
-    if (!read) {
-        result.Zone.assign(text);
-        result.Code = hole ? error_code::kHoleZone : error_code::kShaftZone;
-        if (!size) result.Code = error_code::kBasicSize;
+    if (!read || !size) {
+        // A refused zone keeps the text as given.
+        result.Zone = read ? read->Text : std::string(text);
+        const std::int16_t zoneCode = hole ? error_code::kHoleZone : error_code::kShaftZone;
+        result.Code = size ? zoneCode : error_code::kBasicSize;
+        result.Evaluated.ErrorCode = result.Code;
         return;
     }
     const NormalisedZone& zone = *read;
     result.Zone = zone.Text;
-    if (!size) {
-        result.Code = error_code::kBasicSize;
-        return;
-    }
     const ZoneQuery query{.Letters = zone.Letters,
                           .Grade = zone.Grade,
                           .BasicSize = *size,
                           .CustomBasis = true,
                           .ZoneText = zone.Text};
-    ZoneDeviations deviations =
-        hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
-    result.Code = deviations.ErrorCode;
-    if (deviations.Ok()) {
-        result.Upper = deviations.Upper;
-        result.Lower = deviations.Lower;
-        result.UpperText = std::move(deviations.UpperText);
-        result.LowerText = std::move(deviations.LowerText);
-        result.UpperPlain = std::move(deviations.UpperPlain);
-        result.LowerPlain = std::move(deviations.LowerPlain);
-    }
-    // Kept on failures too: an explanation shows how far the evaluation got.
-    result.Derivation = std::move(deviations.Derivation);
-    result.Grade = std::move(deviations.Grade);
+    // Kept whole, failures too: an explanation shows how far the evaluation got.
+    result.Evaluated = hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
+    result.Code = result.Evaluated.ErrorCode;
 }
 
 // Digits and one point, as ParseBasicSize accepts them, written the way
@@ -85,7 +72,8 @@ std::string PlainDecimal(std::string_view text) {
 void AddSizeLimits(QueryResult& result) {
     for (ZoneResult& zone : result.Zones) {
         if (zone.Ok()) {
-            zone.Limits = ComputeSizeLimits(result.SizeText, zone.UpperText, zone.LowerText);
+            zone.Limits = ComputeSizeLimits(result.SizeText, zone.Evaluated.UpperText,
+                                            zone.Evaluated.LowerText);
         }
     }
 }
@@ -170,8 +158,9 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
     } else if (!shaft.Ok()) {
         fit.Code = shaft.Code;
     } else {
-        fit.Limits = ComputeFitLimits(hole.Upper, hole.Lower, shaft.Upper, shaft.Lower,
-                                      hole.UpperText, shaft.UpperText);
+        fit.Limits = ComputeFitLimits(hole.Evaluated.Upper, hole.Evaluated.Lower,
+                                      shaft.Evaluated.Upper, shaft.Evaluated.Lower,
+                                      hole.Evaluated.UpperText, shaft.Evaluated.UpperText);
     }
     result.Fit = std::move(fit);
     return result;
@@ -287,13 +276,13 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
         const std::string code = IntegerText(zone.Code);
         row[CsvColumn::Code] = code;
         if (zone.Ok()) {
-            row[CsvColumn::UpperMm] = zone.UpperPlain;
-            row[CsvColumn::LowerMm] = zone.LowerPlain;
-            row[CsvColumn::UpperText] = zone.UpperText;
-            row[CsvColumn::LowerText] = zone.LowerText;
+            row[CsvColumn::UpperMm] = zone.Evaluated.UpperPlain;
+            row[CsvColumn::LowerMm] = zone.Evaluated.LowerPlain;
+            row[CsvColumn::UpperText] = zone.Evaluated.UpperText;
+            row[CsvColumn::LowerText] = zone.Evaluated.LowerText;
             row[CsvColumn::UpperSize] = zone.Limits.Largest;
             row[CsvColumn::LowerSize] = zone.Limits.Smallest;
-            const ZoneDerivation& d = zone.Derivation;
+            const ZoneDerivation& d = zone.Evaluated.Derivation;
             row[CsvColumn::RangeLow] = d.RangeLow;
             row[CsvColumn::RangeHigh] = d.RangeHigh;
             row[CsvColumn::ItUm] = d.ToleranceUm;
@@ -337,9 +326,9 @@ void AppendReadableLines(std::string& out, const QueryResult& result, std::int16
         }
         const bool hole = zone.Member == ZoneMember::Hole;
         out += hole ? "ES=" : "es=";
-        out += zone.UpperText;
+        out += zone.Evaluated.UpperText;
         out += hole ? "  EI=" : "  ei=";
-        out += zone.LowerText;
+        out += zone.Evaluated.LowerText;
         if (zone.Limits.Ok) {
             out += "  ";
             out += LookUpMore(language, More::LargestSize);

@@ -33,15 +33,10 @@ struct ZoneResult {
     std::string Zone;  // the normalised code, or the text as given when it was refused
     ZoneMember Member = ZoneMember::Hole;
     std::int16_t Code = 0;  // 0 computed; 1 bad size; 21/22, 31/32, 41/42 from the engine
-    float Upper = 0.0f;     // ES or es, mm
-    float Lower = 0.0f;     // EI or ei, mm
-    std::string UpperText;  // the captions of the window
-    std::string LowerText;
-    std::string UpperPlain;  // Upper and Lower as plain decimal text
-    std::string LowerPlain;
-    std::string Grade;          // the grade number as text ("-1" for IT01) when looked up
-    SizeLimits Limits;          // from the size text and the captions
-    ZoneDerivation Derivation;  // where the numbers come from
+    // The engine's result: deviations, captions and where they come from;
+    // its ErrorCode is Code also when the zone was refused before the engine.
+    ZoneDeviations Evaluated;
+    SizeLimits Limits;  // from the size text and the captions
     bool Ok() const { return Code == 0; }
 };
 
