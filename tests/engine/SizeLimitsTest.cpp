@@ -1,34 +1,30 @@
-// Limits of size and measured sizes against sums worked on the digits here.
-#include <TestData.h>
+// Exact decimals, limits of size and measured sizes against sums worked on the digits.
 #include <gtest/gtest.h>
 
+#include "Digits.h"
+#include "TestData.h"
+#include "engine/ExactDecimal.h"
 #include "engine/SizeLimits.h"
 
 namespace brimsel {
 namespace {
 
-// "12.5" as its digits scaled to `decimals` places: 125 with 1, 12500 with 3.
-long long Scaled(std::string text, int decimals) {
-    const std::size_t point = std::min(text.find('.'), text.size());
-    const int has = point == text.size() ? 0 : static_cast<int>(text.size() - point - 1);
-    if (point < text.size()) text.erase(point, 1);
-    long long value = std::stoll(text);
-    for (int i = has; i < decimals; ++i) value *= 10;
-    return value;
-}
+using test::Decimals, test::Scaled;
 
-int Decimals(const std::string& text) {
-    const std::size_t point = text.find('.');
-    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-}
-
-std::string Unscaled(long long value, int decimals) {
-    std::string digits = std::to_string(std::llabs(value));
-    if (decimals > 0) {
-        digits.insert(0, std::max(0, decimals + 1 - static_cast<int>(digits.size())), '0');
-        digits.insert(digits.size() - decimals, ".");
+TEST(ExactDecimal, ReadsRefusesAndWritesRows) {
+    for (const test::TsvRow& row : test::ReadTsv("engine/exact-decimals.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        const auto read = ReadExactDecimal(test::Unescaped(row[1]));
+        if (row[0] == "write") {
+            EXPECT_EQ(ExactDecimalText(std::stoll(row[1]), std::stoi(row[2])), row[3]);
+        } else if (row[0] == "refused") {
+            EXPECT_FALSE(read);
+        } else {
+            ASSERT_TRUE(read);
+            EXPECT_EQ(std::to_string(read->Units) + " " + std::to_string(read->Decimals),
+                      row[2] + " " + row[3]);
+        }
     }
-    return (value < 0 ? "-" : "") + digits;
 }
 
 TEST(SizeLimits, EverySizeWithEveryCaptionPair) {
@@ -41,8 +37,9 @@ TEST(SizeLimits, EverySizeWithEveryCaptionPair) {
             const int d = std::max({Decimals(size), Decimals(upper), Decimals(lower)});
             const SizeLimits limits = ComputeSizeLimits(size, upper, lower);
             ASSERT_TRUE(limits.Ok) << size << upper;
-            EXPECT_EQ(limits.Largest, Unscaled(Scaled(size, d) + Scaled(upper, d), d)) << size;
-            EXPECT_EQ(limits.Smallest, Unscaled(Scaled(size, d) + Scaled(lower, d), d)) << size;
+            EXPECT_EQ(limits.Largest, test::Written(Scaled(size, d) + Scaled(upper, d), d)) << size;
+            EXPECT_EQ(limits.Smallest, test::Written(Scaled(size, d) + Scaled(lower, d), d))
+                << size;
         }
     }
     EXPECT_FALSE(ComputeSizeLimits("100", " - - -", " 0").Ok);
@@ -67,7 +64,7 @@ TEST(SizeLimits, RowsAndChecks) {
             const int d = std::max({Decimals(row[3]), Decimals(row[4]), Decimals(row[i])});
             const long long m = Scaled(row[i], d);
             EXPECT_EQ(check.Distance,
-                      Unscaled(std::min(Scaled(row[3], d) - m, m - Scaled(row[4], d)), d));
+                      test::Written(std::min(Scaled(row[3], d) - m, m - Scaled(row[4], d)), d));
         }
     }
 }

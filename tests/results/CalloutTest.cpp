@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "Digits.h"
 #include "TestData.h"
 #include "results/Callout.h"
 #include "ui/strings/StringTable.h"
@@ -10,27 +11,7 @@
 namespace brimsel {
 namespace {
 
-int Decimals(const std::string& text) {
-    const auto point = text.find('.');
-    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
-}
-
-// The value of a decimal text as a whole number of 10^-decimals, its digits
-// shifted by hand: a computation apart from the one under test.
-long long Scaled(std::string text, int decimals) {
-    text.erase(0, text.find_first_not_of(' '));
-    text.append(static_cast<std::size_t>(decimals - Decimals(text)), '0');
-    std::erase(text, '.');
-    return std::stoll(text);
-}
-
-std::string Written(long long value, int decimals, bool sign) {
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    digits.insert(0, static_cast<std::size_t>(std::max(0, decimals + 1 - int(digits.size()))), '0');
-    if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-    if (value == 0 && sign) return "0";
-    return (value < 0 ? "-" : value > 0 && sign ? "+" : "") + digits;
-}
+using test::Decimals, test::Scaled, test::Written;
 
 TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
     for (const test::TsvRow& row : test::ReadTsv("results/callouts.tsv")) {
