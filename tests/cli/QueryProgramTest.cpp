@@ -1,18 +1,7 @@
 // brimsel-query as a user runs it: the real program, its arguments, standard
 // input, output, errors and exit status, as runs.tsv lists them.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <optional>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "TestData.h"
 #include "cli/Query.h"

@@ -1,11 +1,7 @@
 // Reading Quorbel.dat: its layout, damaged and cut copies, and loading it from disk.
-#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <array>
 #include <bit>
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "Shipped.h"

@@ -1,6 +1,5 @@
 // The number texts and each rule of the lookup and the deviations, on tables
 // made for the rule rather than on the standard's data.
-#include <cstdio>
 
 #include "ZoneRows.h"
 #include "engine/Formatting.h"

@@ -1,5 +1,4 @@
 // Exact decimals, limits of size and measured sizes against sums worked on the digits.
-#include <gtest/gtest.h>
 
 #include "Digits.h"
 #include "TestData.h"

@@ -3,8 +3,6 @@
 // an independent statement of ISO 286-1 / GB/T 1800.3: the standard's tables
 // typed in again (iso286-1.tsv) and the rules that derive every zone from
 // them, worked in integer tenths of a micrometre, sharing no code with the engine.
-#include <map>
-#include <optional>
 
 #include "Shipped.h"
 #include "ZoneRows.h"

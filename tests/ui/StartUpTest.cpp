@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <filesystem>
-#include <fstream>
 
 #include "UiTestSupport.h"
 
