@@ -170,6 +170,9 @@ struct Driver {
             {"ShaftUpperDev", single(q.ShaftUpperDev)}, {"ShaftLowerDev", single(q.ShaftLowerDev)},
             {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone}};
         // clang-format on
+        std::string all;
+        for (const auto& [field, value] : fields) all += value + ";";
+        if (name == "Query" && property == "all") return all;
         if (name == "Query") return fields.count(property) ? fields.at(property) : "no " + property;
         const QWidget* w = Find(name);
         if (w == nullptr) return "no control " + name;

@@ -177,14 +177,8 @@ TEST(ResultExtras, HoverAndSavedDiagrams) {
 // the window exactly as the same choice made by hand leaves it.
 // Everything the window shows or keeps that a choice of fit can change.
 std::string Snapshot(const test::Driver& d) {
-    std::string all;
-    for (const char* field :
-         {"BasisIndex", "FitKindIndex", "HoleLetter", "HoleGrade", "ShaftLetter", "ShaftGrade",
-          "HoleUpperDev", "HoleLowerDev", "ShaftUpperDev", "ShaftLowerDev", "BasicSize", "HoleOk",
-          "ShaftOk", "ErrorCode", "LastHoleZone", "LastShaftZone"}) {
-        all += d.Read("Query", field) + ";";
-    }
-    all += d.Read(
+    return d.Read("Query", "all") +
+           d.Read(
                "Text1|TeK|TeZ|LabelJG|LabelSC(0)|LabelSC(1)|LabelSC(2)|LabelXC(0)|LabelXC(1)|"
                "LabelXC(2)|Label1(0)|Label1(1)|Label3(0)|Label3(1)|Label4",
                "text") +
@@ -192,7 +186,6 @@ std::string Snapshot(const test::Driver& d) {
            d.Read("OptionJZ(0)|OptionJZ(1)|OptionJZ(2)|OptionPH(0)|OptionPH(1)|OptionPH(2)",
                   "checked") +
            d.Read("TeK|ComboKong|Picture1|FramePH1|FramePH2", "visible") + d.Read("Line1", "X2");
-    return all;
 }
 
 TEST(FitFinder, APickedFitShowsAsTheSameChoiceByHand) {
