@@ -1,7 +1,6 @@
 // The number texts and each rule of the lookup and the deviations, on tables
 // made for the rule rather than on the standard's data.
 // Then exact decimals, limits of size and measured sizes against sums worked on the digits.
-#include "Digits.h"
 #include "TestData.h"
 #include "ZoneRows.h"
 #include "engine/ExactDecimal.h"

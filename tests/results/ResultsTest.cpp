@@ -1,6 +1,5 @@
 // What the window and the query command present: limits of fit, callouts,
 // the diagram's levels and commands, and the derivation as text.
-#include "Digits.h"
 #include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/ZoneCode.h"
