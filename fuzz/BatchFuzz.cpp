@@ -2,27 +2,13 @@
 // library's batch entry on the shipped tables. Beyond not crashing: the
 // output is CSV with a field for each of the column list's columns, the result is true exactly when
 // every row's code is 0, and every computed caption reads back as its value.
-#include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-#include <string>
-#include <string_view>
-#include <vector>
-
+#include "FuzzSupport.h"
 #include "cli/CommandLine.h"
 #include "datafile/StandardTables.h"
-#include "engine/Formatting.h"
-#include "engine/NumberText.h"
 
 namespace {
 
-[[noreturn]] void Fail(const std::string& what) {
-    std::fprintf(stderr, "batch fuzz: %s\n", what.c_str());
-    __builtin_trap();
-}
+[[noreturn]] void Fail(const std::string& what) { brimsel::fuzz::Fail("batch", what); }
 
 // RFC 4180 rows; a malformed quote fails the run.
 std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
@@ -60,10 +46,7 @@ std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
 }
 
 void CheckReadsBack(const std::string& caption, const std::string& value) {
-    const double shown = brimsel::ReadLeadingNumber(caption);
-    const double stored = std::strtod(value.c_str(), nullptr);
-    const double halfUnit = 0.5 * std::pow(10.0, -brimsel::CountDecimals(caption));
-    if (std::fabs(shown - stored) > halfUnit + 1e-7)
+    if (!brimsel::fuzz::ReadsBack(caption, std::strtod(value.c_str(), nullptr)))
         Fail("caption \"" + caption + "\" does not read back as " + value);
 }
 

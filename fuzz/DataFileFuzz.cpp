@@ -1,15 +1,7 @@
 // Any bytes as Quorbel.dat: the reader accepts or rejects them without
 // reading or allocating past them, and tables it accepts are safe to index
 // for every hole and shaft computation.
-#include <algorithm>
-#include <array>
-#include <cctype>
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <string>
-#include <string_view>
-
+#include "FuzzSupport.h"
 #include "engine/DataFile.h"
 #include "engine/Deviations.h"
 
@@ -26,10 +18,7 @@ constexpr std::array<std::string_view, 25> kGrades = {
 constexpr std::array<float, 12> kSizes = {0.0f,   0.5f,   1.0f,   3.0f,    3.5f,    18.0f,
                                           100.0f, 500.0f, 500.5f, 3150.0f, 3150.5f, -1.0f};
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "data file fuzz: %s\n", what);
-    __builtin_trap();
-}
+[[noreturn]] void Fail(const char* what) { brimsel::fuzz::Fail("data file", what); }
 
 }  // namespace
 

@@ -24,19 +24,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyleFactory>
-#include <cmath>
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-#include <string>
-#include <string_view>
-#include <tuple>
 
+#include "FuzzSupport.h"
 #include "datafile/StandardTables.h"
-#include "engine/Formatting.h"
-#include "engine/NumberText.h"
 #include "ui/Form1.h"
 #include "ui/MessageBox.h"
 #include "ui/strings/StringTable.h"
@@ -49,22 +39,16 @@ using brimsel::ui::TextBox;
 const brimsel::ToleranceData* gTables = nullptr;
 std::string gTrace;  // the actions of the current input, for the report
 
-// The actions so far replay the failure: the input file is kept.
-[[noreturn]] void Fail(const std::string& what) {
-    std::fprintf(stderr, "window fuzz: %s\n  after: %s\n", what.c_str(), gTrace.c_str());
-    std::abort();
-}
+// The actions so far replay the failure.
+[[noreturn]] void Fail(const std::string& what) { brimsel::fuzz::Fail("window", what, gTrace); }
 
 bool Blank(const QString& caption) { return caption == QStringLiteral(" - - -"); }
 double Shown(const QString& text) { return brimsel::ReadLeadingNumber(text.toStdString()); }
-double HalfUnit(const QString& text) {
-    return 0.5 * std::pow(10.0, -brimsel::CountDecimals(text.toStdString()));
-}
+double HalfUnit(const QString& text) { return brimsel::fuzz::HalfUnit(text.toStdString()); }
 
-// A caption reads back as a value within half a unit of its last decimal,
-// and the slack of the captions the value comes from.
+// The slack is that of the captions the value comes from.
 void ReadsBack(const QString& caption, double value, double slack, const char* name) {
-    if (caption.isEmpty() || std::fabs(Shown(caption) - value) > HalfUnit(caption) + slack + 1e-7)
+    if (caption.isEmpty() || !brimsel::fuzz::ReadsBack(caption.toStdString(), value, slack))
         Fail(std::string(name) + " \"" + caption.toStdString() + "\" is not " +
              std::to_string(value));
 }

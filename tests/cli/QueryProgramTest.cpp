@@ -1,18 +1,7 @@
 // brimsel-query as a user runs it: the real program, its arguments, standard
 // input, output, errors and exit status, as runs.tsv lists them.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <map>
-#include <optional>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "TestData.h"
 #include "cli/Query.h"
@@ -22,15 +11,6 @@ namespace brimsel {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh empty folder; ctest runs the tests in parallel processes.
-fs::path FreshFolder(const std::string& name) {
-    const fs::path folder =
-        fs::path(testing::TempDir()) / ("brimsel-cli-" + std::to_string(getpid()) + "-" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -55,7 +35,11 @@ void Check(Case c) {
     const testing::ScopedTrace trace(run.File.c_str(), run.Line, "this run");
     fs::path program = BRIMSEL_QUERY_EXE;
     std::string data;
-    const fs::path folder = FreshFolder("run");
+    // A fresh empty folder; ctest runs the tests in parallel processes.
+    const fs::path folder =
+        fs::path(testing::TempDir()) / ("brimsel-cli-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
     const std::string beside = c.First("beside"), to = c.First("to"), from = c.First("from"),
                       limit = c.First("limit");
     if (!beside.empty()) {

@@ -1,15 +1,28 @@
 // The tests' data files: tab-separated rows that keep their file and line, so
-// that a failing row names the place to look, and whole files.
+// that a failing row names the place to look, and whole files; decimal texts
+// worked on their digits, apart from the program's own arithmetic.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace brimsel::test {
@@ -75,6 +88,28 @@ inline std::vector<TsvRow> ReadTsv(std::string_view name) {
     }
     if (rows.empty()) ADD_FAILURE() << "no rows in " << path;
     return rows;
+}
+
+inline int Decimals(const std::string& text) {
+    const auto point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+// "12.5" as a whole number of 10^-decimals: 125 with 1, 12500 with 3.
+inline long long Scaled(std::string text, int decimals) {
+    text.erase(0, text.find_first_not_of(' '));
+    text.append(static_cast<std::size_t>(decimals - Decimals(text)), '0');
+    std::erase(text, '.');
+    return std::stoll(text);
+}
+
+// The value written back with its decimals; `sign` writes "+" above zero and a bare "0".
+inline std::string Written(long long value, int decimals, bool sign = false) {
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    digits.insert(0, static_cast<std::size_t>(std::max(0, decimals + 1 - int(digits.size()))), '0');
+    if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+    if (value == 0 && sign) return "0";
+    return (value < 0 ? "-" : value > 0 && sign ? "+" : "") + digits;
 }
 
 }  // namespace brimsel::test

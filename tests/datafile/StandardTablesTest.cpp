@@ -1,13 +1,7 @@
 // The standard's tables as the producer writes them: Quorbel.dat as built and
 // as the producer replaces it, and every printed value against the standard's
 // own formulas.
-#include <gtest/gtest.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <map>
 
 #include "Shipped.h"
 #include "TestData.h"

@@ -3,13 +3,6 @@
 #pragma once
 
 #include <TestData.h>
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
-#include <optional>
 
 #include "engine/Deviations.h"
 #include "engine/NumberText.h"

@@ -1,7 +1,6 @@
 // What a copy of the table could not check: every number from 1 to 33 has its
 // Chinese entry and its English twin and nothing lies around them, and the
 // twins say what the program builds on.
-#include <algorithm>
 
 #include "TestData.h"
 #include "ui/strings/StringTable.h"

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
+#include <QMenu>
 #include <QTest>
-#include <charconv>
 
 #include "TestData.h"
 #include "datafile/StandardTables.h"
@@ -40,6 +40,7 @@ struct MessageRecorder {
 //   error code | set ErrorCode|HoleUpperDev value | bar x1 | move x y
 //   place  control container left top width height font colour    (twips)
 //   check  control[|control...] property expected[|expected...]
+//   tip control[|control...] | entries | copy control-or-menu-entry     expected
 // A property is a field of Query, one named in Read, or a Qt property.
 struct Driver {
     std::unique_ptr<Form1> form;
@@ -79,6 +80,7 @@ struct Driver {
         if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
         if (op == "set" && row[1] == "HoleUpperDev")
             return void(form->Query.HoleUpperDev = std::stof(row[2]));
+        if (op == "tip" || op == "entries" || op == "copy") return Extra(row);
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));
         QWidget* control = Find(row[1]);
@@ -118,6 +120,36 @@ struct Driver {
         EXPECT_EQ(row[8] == "-" ? "-" : Read(row[1], "colour"), row[8]);
     }
 
+    // Tooltips, the context menu's entries and what a copy leaves on the clipboard.
+    void Extra(const brimsel::test::TsvRow& row) {
+        const std::string expected = brimsel::test::Unescaped(row[2]);
+        QStringList seen;
+        if (row[0] == "tip") {
+            for (const std::string& name : brimsel::test::Split(row[1], '|'))
+                seen << form->ToolTipFor(Find(name));
+        } else if (row[0] == "entries") {
+            for (const char* name : {"CopyResult", "CopyCallout", "SaveDiagram"}) {
+                const QObject* entry = form->PrepareContextMenu()->findChild<QObject*>(name);
+                seen << (entry->property("enabled").toBool() ? "true" : "false");
+            }
+        } else {
+            QApplication::clipboard()->setText(QStringLiteral("-"));
+            if (QWidget* control = Find(row[1])) {
+                control->setFocus();
+                // With the text a keyboard gives Ctrl+C, which types nothing.
+                for (const auto action : {QTest::Press, QTest::Release})
+                    QTest::sendKeyEvent(action, control, Qt::Key_C, QChar(3), Qt::ControlModifier);
+            } else {
+                form->PrepareContextMenu()->findChild<QAction*>(row[1].c_str())->trigger();
+            }
+            // A one-line expectation is the first line of what was copied.
+            const QString copied = QApplication::clipboard()->text();
+            seen << (expected.find('\n') == std::string::npos ? copied.section('\n', 0, 0)
+                                                              : copied);
+        }
+        EXPECT_EQ(Text(seen.join('|')), expected);
+    }
+
     std::string Read(const std::string& name, const std::string& property) const {
         if (const auto bar = name.find('|'); bar != std::string::npos)
             return Read(name.substr(0, bar), property) + "|" + Read(name.substr(bar + 1), property);
@@ -138,6 +170,9 @@ struct Driver {
             {"ShaftUpperDev", single(q.ShaftUpperDev)}, {"ShaftLowerDev", single(q.ShaftLowerDev)},
             {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone}};
         // clang-format on
+        std::string all;
+        for (const auto& [field, value] : fields) all += value + ";";
+        if (name == "Query" && property == "all") return all;
         if (name == "Query") return fields.count(property) ? fields.at(property) : "no " + property;
         const QWidget* w = Find(name);
         if (w == nullptr) return "no control " + name;

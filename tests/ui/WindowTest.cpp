@@ -1,10 +1,17 @@
 // The window driven as a person drives it, from the tables of steps in
-// tests/data/ui/steps; the about message; the diagram as pixels.
+// tests/data/ui/steps; the about message; the diagram as pixels and as saved
+// files; the fit finder.
+#include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 
 #include "UiTestSupport.h"
+#include "ui/FitFinderDialog.h"
 
 // Failing comparisons of places print them readably.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -26,7 +33,8 @@ TEST_P(WindowSteps, Run) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, WindowSteps,
-                         testing::Values("Layout", "StartUp", "Errors", "Zones", "Bases", "Sizes"),
+                         testing::Values("Layout", "StartUp", "Errors", "Zones", "Bases", "Sizes",
+                                         "Menu"),
                          [](const auto& file) { return std::string(file.param); });
 
 TEST(Window, AboutMessageIsTheFixedText) {
@@ -122,6 +130,96 @@ TEST(Window, DiagramOfHSevenOverGSixAsPixels) {
     EXPECT_EQ(form.Picture1->Image(), drawn);
     WriteText(*form.TeZ, "s6");
     EXPECT_LT(Find(form.Picture1->Image(), kShaftZone).first.top(), 10) << "s6 lies above the hole";
+}
+
+// A hovered caption shows its tooltip. The PNG is the surface's drawing; each
+// box and line of the SVG lies on pixels of its colour there; a file that
+// cannot be written says so.
+TEST(ResultExtras, HoverAndSavedDiagrams) {
+    test::Driver driver;
+    driver.Start("shown");
+    Form1& form = *driver.form;
+    QHelpEvent hover(QEvent::ToolTip, {2, 2}, form.LabelSC[1]->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(form.LabelSC[1], &hover);
+    EXPECT_EQ(test::Text(QToolTip::text()), "最大极限尺寸 100.035");
+    QTemporaryDir dir;
+    const QString png = dir.filePath("d.png"), svg = dir.filePath("d.SVG");
+    ASSERT_TRUE(form.WriteDiagramFile(png) && form.WriteDiagramFile(svg));
+    const QImage drawn = form.Picture1->Image();
+    EXPECT_EQ(QImage(png).convertToFormat(drawn.format()), drawn);
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains(">孔</text>") && text.contains(">轴</text>"));
+    const QRegularExpression shape(QStringLiteral(
+        R"re(<(rect|line) \w+="([\d.]+)" \w+="([\d.]+)" \w+="([\d.]+)" \w+="([\d.]+)" \w+="(#\w+)")re"));
+    int shapes = 0;
+    for (const auto& m : shape.globalMatch(text)) {
+        const bool box = m.captured(1) == "rect";
+        const double x = m.captured(2).toDouble() + (box ? m.captured(4).toDouble() / 2 : 0);
+        const double y = m.captured(3).toDouble() + (box ? m.captured(5).toDouble() / 2 : 0);
+        ++shapes;
+        EXPECT_EQ(QColor(drawn.pixel(int(x / 15), int(y / 15))), QColor(m.captured(6)));
+    }
+    EXPECT_EQ(shapes, 4) << "two boxes, the two halves of the zero line";
+
+    test::MessageRecorder messages;
+    form.AskDiagramPath = [&] { return dir.filePath("no-such-folder/d.png"); };
+    form.SaveDiagram();
+    ASSERT_EQ(messages.Messages.size(), 1u);
+    EXPECT_TRUE(messages.Messages[0].Icon == MessageIcon::Exclamation &&
+                messages.Messages[0].Prompt.endsWith(dir.filePath("no-such-folder/d.png")));
+    Form1TestAccess::ShowError(form, 21);
+    EXPECT_FALSE(form.WriteDiagramFile(png));
+}
+
+// The fit finder from the context menu: its list, and a picked fit leaving
+// the window exactly as the same choice made by hand leaves it.
+// Everything the window shows or keeps that a choice of fit can change.
+std::string Snapshot(const test::Driver& d) {
+    return d.Read("Query", "all") +
+           d.Read(
+               "Text1|TeK|TeZ|LabelJG|LabelSC(0)|LabelSC(1)|LabelSC(2)|LabelXC(0)|LabelXC(1)|"
+               "LabelXC(2)|Label1(0)|Label1(1)|Label3(0)|Label3(1)|Label4",
+               "text") +
+           d.Read("ComboKong|ComboZhou", "entries") + d.Read("ComboKong|ComboZhou", "currentText") +
+           d.Read("OptionJZ(0)|OptionJZ(1)|OptionJZ(2)|OptionPH(0)|OptionPH(1)|OptionPH(2)",
+                  "checked") +
+           d.Read("TeK|ComboKong|Picture1|FramePH1|FramePH2", "visible") + d.Read("Line1", "X2");
+}
+
+TEST(FitFinder, APickedFitShowsAsTheSameChoiceByHand) {
+    for (const brimsel::test::TsvRow& row : brimsel::test::ReadTsv("ui/finder.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[5]);
+        test::Driver byFinder, byHand;
+        byFinder.Start("shown");
+        byHand.Start("shown");
+        byFinder.form->PrepareContextMenu()->findChild<QAction*>("FindFit")->trigger();
+        FitFinderDialog& finder = *byFinder.form->FitFinder;
+        ASSERT_TRUE(finder.isVisible());
+        EXPECT_EQ(test::Text(finder.SizeBox->text()), "100");
+        finder.SizeBox->setText(QString::fromStdString(row[0]));
+        finder.MinBox->setText(QString::fromStdString(row[1]));
+        finder.MaxBox->setText(QString::fromStdString(row[2]));
+        finder.ScopeList->setCurrentIndex(std::stoi(row[3]));
+        finder.BasisList->setCurrentIndex(std::stoi(row[4]));
+        EXPECT_EQ(finder.Search().Qualifying, std::stoul(row[6]));
+        EXPECT_EQ(finder.Fits->topLevelItemCount(), std::min(std::stoi(row[6]), int(kFinderRows)));
+        const auto found = finder.Fits->findItems(QString::fromStdString(row[5]), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        finder.Fits->scrollToItem(found[0]);
+        const QRect place = finder.Fits->visualItemRect(found[0]);
+        QTest::mouseClick(finder.Fits->viewport(), Qt::LeftButton, {}, place.center());
+
+        for (const std::string& step : brimsel::test::Split(row[7], ';')) {
+            byHand.Step({row.File, row.Line, brimsel::test::Split(step, ' ')});
+        }
+        EXPECT_EQ(Snapshot(byFinder), Snapshot(byHand));
+        EXPECT_EQ(byFinder.form->Picture1->Image(), byHand.form->Picture1->Image());
+        // The finder's exact limits are the ones the window shows.
+        EXPECT_EQ(test::Text(found[0]->text(1) + found[0]->text(2)),
+                  byHand.Read("Label3(0)", "text") + byHand.Read("Label3(1)", "text"));
+    }
 }
 
 }  // namespace

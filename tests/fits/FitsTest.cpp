@@ -1,16 +1,7 @@
-// The finder against a search the long way, its ranking, near misses and refusals.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <map>
-#include <set>
-#include <string>
-#include <tuple>
-#include <vector>
-
+// The catalogue's lists and defaults at every size; the finder against a search
+// the long way, its ranking, near misses and refusals.
+#include "Shipped.h"
 #include "TestData.h"
-#include "datafile/StandardTables.h"
 #include "engine/Deviations.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
@@ -19,9 +10,70 @@
 namespace brimsel::fits {
 namespace {
 
-const ToleranceData& Tables() {
-    static const ToleranceData tables = BuildStandardTables();
-    return tables;
+// "500+" is the smallest single above 500: the first size a "size > 500" entry meets.
+float Size(const std::string& text) {
+    const float size = std::stof(text);
+    return text.back() == '+' ? std::nextafter(size, 1.0e9f) : size;
+}
+
+ZoneList Look(const std::string& list, const std::string& key, float size) {
+    if (list == "hole") return ListHoleBasisGroup(key, size);
+    if (list == "shaft") return ListShaftBasisGroup(key, size);
+    const std::size_t slash = key.find('/');
+    return BaseZones(static_cast<std::int16_t>(std::stoi(key.substr(0, slash))),
+                     static_cast<std::int16_t>(std::stoi(key.substr(slash + 1))), size);
+}
+
+std::string Joined(const ZoneList& list) {
+    std::string text;
+    for (const std::string_view zone : list.Entries) {
+        if (!text.empty()) text += ' ';
+        text += zone;
+    }
+    return list.Found ? text : "-";
+}
+
+TEST(Catalogue, ListsAndTheirDefaults) {
+    for (const test::TsvRow& row : test::ReadTsv("fits/catalogue.tsv")) {
+        for (const std::string& size : test::Split(row[2], ' ')) {
+            const testing::ScopedTrace trace(row.File.c_str(), row.Line, "size " + size);
+            const ZoneList list = Look(row[0], row[1], Size(size));
+            EXPECT_EQ(Joined(list) + " @" + std::to_string(list.DefaultPosition),
+                      row[3] + " @" + row[4]);
+        }
+    }
+}
+
+// Every list the window can offer, at every quarter millimetre, next to every
+// bound and at sizes no input allows, keeps an entry and its default; every
+// base zone finds its mating group (also those offered only up to 500 mm).
+TEST(Catalogue, EveryOfferedListKeepsAnEntryAndItsDefaultAtEverySize) {
+    std::vector<float> sizes = {std::numeric_limits<float>::quiet_NaN(), -1.0f,
+                                std::numeric_limits<float>::infinity()};
+    for (int i = 0; i <= 3150 * 4; ++i) sizes.push_back(static_cast<float>(i) / 4.0f);
+    for (const float bound : {1.0f, 3.0f, 14.0f, 18.0f, 24.0f, 100.0f, 500.0f}) {
+        sizes.push_back(std::nextafter(bound, 0.0f));
+        sizes.push_back(std::nextafter(bound, 1.0e9f));
+    }
+    const auto usable = [](const ZoneList& list) {
+        return list.Found && list.DefaultPosition >= 0 &&
+               list.DefaultPosition < static_cast<int>(list.Entries.size());
+    };
+    for (const float size : sizes) {
+        for (std::int16_t basis = 0; basis <= 1; ++basis) {
+            for (std::int16_t kind = 0; kind <= 2; ++kind) {
+                ASSERT_TRUE(usable(BaseZones(basis, kind, size)))
+                    << basis << "/" << kind << " at " << size;
+                for (const float at : {size, 0.0f}) {
+                    for (const std::string_view zone : BaseZones(basis, kind, at).Entries) {
+                        const std::string key = FitGroupKey(kind, zone);
+                        ASSERT_TRUE(usable(Look(basis == 0 ? "hole" : "shaft", key, size)))
+                            << key << " at " << size;
+                    }
+                }
+            }
+        }
+    }
 }
 
 // Tenths of a micrometre of a caption or a request, read with the library's
@@ -46,7 +98,7 @@ void Offer(std::map<std::string, Expected>& fits, const std::string& h, const st
         SplitZoneCode(hole ? h : s, letters, grade);
         const ZoneQuery q{letters, grade, size, custom, hole ? std::string_view(h) : ""};
         const ZoneDeviations d =
-            hole ? EvaluateHoleZone(Tables(), q) : EvaluateShaftZone(Tables(), q);
+            hole ? EvaluateHoleZone(test::Shipped(), q) : EvaluateShaftZone(test::Shipped(), q);
         if (!d.Ok()) return;
         limits[hole][0] = Tenths(d.UpperText);
         limits[hole][1] = Tenths(d.LowerText);
@@ -109,7 +161,7 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
                            row[3] == "all" ? FitScope::All : FitScope::Catalogue, std::nullopt};
         if (row[4] != "any")
             request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
-        const FitSearch found = FindFits(Tables(), request);
+        const FitSearch found = FindFits(test::Shipped(), request);
         ASSERT_TRUE(found.Ok());
         const long long min = Tenths(row[1]), max = Tenths(row[2]);
         const auto brute = BruteForce(std::stof(row[0]), row[3] == "all", row[4]);
@@ -159,8 +211,8 @@ TEST(FitFinder, RefusesBadRequestsAndKeepsTheLimit) {
                                     FindProblem::MaxNotANumber, FindProblem::MinAboveMax};
     for (const test::TsvRow& row : test::ReadTsv("fits/finder-requests.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const FitSearch found = FindFits(
-            Tables(), {row[0], row[1], row[2], FitScope::All, std::nullopt, std::stoul(row[3])});
+        const FitSearch found = FindFits(test::Shipped(), {row[0], row[1], row[2], FitScope::All,
+                                                           std::nullopt, std::stoul(row[3])});
         EXPECT_EQ(found.Problem, problems[std::stoi(row[4])]);
         EXPECT_EQ(found.Fits.size() + found.NearMisses.size(), std::stoul(row[5]));
     }

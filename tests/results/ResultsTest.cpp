@@ -1,0 +1,163 @@
+// What the window and the query command present: limits of fit, callouts,
+// the diagram's levels and commands, and the derivation as text.
+#include "TestData.h"
+#include "datafile/StandardTables.h"
+#include "engine/ZoneCode.h"
+#include "results/Callout.h"
+#include "results/Diagram.h"
+#include "results/Explanation.h"
+#include "results/FitLimits.h"
+#include "ui/strings/StringTable.h"
+
+namespace brimsel {
+namespace {
+
+TEST(FitLimits, LimitsNamesAndKindAsShown) {
+    for (const test::TsvRow& row : test::ReadTsv("results/limits.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        const FitLimits limits =
+            ComputeFitLimits(std::stof(row[0]), std::stof(row[1]), std::stof(row[2]),
+                             std::stof(row[3]), row[4], row[5]);
+        const auto number = [](int n) { return std::to_string(n); };
+        EXPECT_EQ(limits.TextMax + "|" + limits.TextMin + "|" + number(limits.FirstLimitString) +
+                      "|" + number(limits.SecondLimitString) + "|" + number(limits.KindString),
+                  row[6] + "|" + row[7] + "|" + row[8] + "|" + row[9] + "|" + row[10]);
+    }
+}
+
+TEST(FitLimits, FractionBarRightEnd) {
+    for (const test::TsvRow& row : test::ReadTsv("results/fraction-bar.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        EXPECT_EQ(FractionBarRightEnd(row[0], row[1], row[2], row[3]), std::stoi(row[4]));
+    }
+}
+
+using test::Decimals, test::Scaled, test::Written;
+
+TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
+    for (const test::TsvRow& row : test::ReadTsv("results/callouts.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        const FitResult fit{row[0], {row[1], row[2], row[3]}, {row[4], row[5], row[6]}};
+        EXPECT_EQ(WriteCallout(fit, CalloutForm::Code), "Ø" + row[0] + " " + row[1] + "/" + row[4]);
+        EXPECT_EQ(WriteCallout(fit, CalloutForm::CodeAndDeviations), row[7]);
+        for (const int first : {2, 5}) {
+            const int d =
+                std::max({Decimals(row[0]), Decimals(row[first]), Decimals(row[first + 1])});
+            const auto limit = [&](int i) {
+                return Written(Scaled(row[0], d) + Scaled(row[i], d), d, false);
+            };
+            EXPECT_EQ(
+                WriteCallout(fit, first == 2 ? CalloutForm::HoleLimits : CalloutForm::ShaftLimits),
+                "Ø" + limit(first) + "/" + limit(first + 1));
+        }
+        int d = 0;
+        for (const int i : {2, 3, 5, 6}) d = std::max(d, Decimals(row[i]));
+        const auto difference = [&](int a, int b) {
+            return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
+        };
+        const auto name = [&](int i) { return std::string(LookUpString(2, std::stoi(row[i]))); };
+        const std::string ending = name(8) + "\t" + difference(2, 6) + "\n" + name(9) + "\t" +
+                                   difference(3, 5) + "\nkind of fit\t" + name(10) + "\n";
+        EXPECT_TRUE(WriteResultText(fit, 2).value_or("").ends_with(ending)) << ending;
+    }
+    const FitResult blanked{"100", {"H7", " - - -", " - - -"}, {"g6", "-0.012", "-0.034"}};
+    EXPECT_FALSE(WriteCallout(blanked, CalloutForm::Code) || WriteResultText(blanked, 1));
+}
+
+// As diagram.tsv writes commands: text 15,435 ZeroLine "0", line x1,y1 x2,y2 Pen,
+// box x1,y1 x2,y2 Pen/Fill.
+std::string Describe(const DiagramCommand& c) {
+    const auto ink = [](Ink i) {
+        return std::string(std::array{"ZeroLine", "ZoneName", "HoleZone", "ShaftZone"}.at(int(i)));
+    };
+    const std::string from = std::to_string(c.X1) + "," + std::to_string(c.Y1);
+    const std::string to = " " + std::to_string(c.X2) + "," + std::to_string(c.Y2) + " ";
+    if (c.What == DiagramCommand::Kind::Text)
+        return "text " + from + " " + ink(c.Pen) + " \"" + c.Text + "\"";
+    if (c.What == DiagramCommand::Kind::Line) return "line " + from + to + ink(c.Pen);
+    return "box " + from + to + ink(c.Pen) + "/" + ink(c.Fill);
+}
+
+// The shortest text that reads back as the same single: "15000" is 15000 exactly.
+std::string Exact(float value) {
+    char text[32];
+    return {text, std::to_chars(text, text + sizeof text, value).ptr};
+}
+
+// What one check of diagram.tsv looks at, as text.
+std::string Checked(const DiagramLayout& layout, const std::string& check) {
+    const std::pair<const char*, std::int16_t> levels[] = {
+        {"Hd", layout.UsableHeight}, {"yES", layout.YHoleUpper},  {"yEI", layout.YHoleLower},
+        {"yes", layout.YShaftUpper}, {"yei", layout.YShaftLower}, {"y0", layout.YZero},
+        {"Y0t", layout.YZeroMarks},  {"Yh", layout.YHoleName},    {"Ys", layout.YShaftName}};
+    std::string all;
+    for (const auto& [name, level] : levels) {
+        if (check == name) return std::to_string(level);
+        all += (all.empty() ? "" : " ") + std::to_string(level);
+    }
+    const std::size_t count = layout.Commands.size();
+    if (check == "levels") return all;
+    if (check == "scale") return Exact(layout.Scale);
+    if (check == "count") return std::to_string(count);
+    if (check == "sound")
+        return std::isfinite(layout.Scale) && count >= 8 && count <= 10
+                   ? "finite scale, 8 to 10 commands"
+                   : Exact(layout.Scale) + " scale, " + std::to_string(count) + " commands";
+    if (check == "lines") {
+        std::string lines;
+        for (const DiagramCommand& c : layout.Commands)
+            if (c.What == DiagramCommand::Kind::Line)
+                lines += (lines.empty() ? "" : " | ") + Describe(c);
+        return lines;
+    }
+    const std::size_t n = check.starts_with("cmd") ? std::stoul(check.substr(3)) : count;
+    return n < count ? Describe(layout.Commands[n]) : "no " + check;
+}
+
+TEST(Diagram, LevelsAndCommands) {
+    DiagramInput input;
+    input.HoleName = "hole";
+    input.ShaftName = "shaft";
+    for (const test::TsvRow& row : test::ReadTsv("results/diagram.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[8]);
+        if (!row[0].empty()) {
+            // strtof, not stof: the inputs include NaN and the smallest denormal.
+            input.HoleUpper = std::strtof(row[0].c_str(), nullptr);
+            input.HoleLower = std::strtof(row[1].c_str(), nullptr);
+            input.ShaftUpper = std::strtof(row[2].c_str(), nullptr);
+            input.ShaftLower = std::strtof(row[3].c_str(), nullptr);
+            input.SurfaceHeight = std::stoi(row[4]);
+            input.TextHeight = static_cast<std::int16_t>(std::stoi(row[5]));
+            input.HoleNameWidth = static_cast<std::int16_t>(std::stoi(row[6]));
+            input.ShaftNameWidth = static_cast<std::int16_t>(std::stoi(row[7]));
+        }
+        EXPECT_EQ(Checked(LayOutToleranceDiagram(input), row[8]), row[9]);
+    }
+}
+
+// The window's one line of derivation and the query command's lines
+// for each special rule, against the standard's worked examples.
+// size, zone, language (1 or 2), "brief" and the line, or a line number and the line.
+TEST(Explanation, Rows) {
+    static const ToleranceData tables = BuildStandardTables();
+    for (const test::TsvRow& row : test::ReadTsv("results/explanations.tsv")) {
+        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
+        const ZoneMember member = MemberByCase(row[1]);
+        const NormalisedZone zone = NormaliseZoneCode(row[1], member);
+        const ZoneQuery query{zone.Letters, zone.Grade, std::stof(row[0]), true, zone.Text};
+        const ZoneDeviations z = member == ZoneMember::Hole ? EvaluateHoleZone(tables, query)
+                                                            : EvaluateShaftZone(tables, query);
+        const auto language = static_cast<std::int16_t>(std::stoi(row[2]));
+        if (row[3] == "brief") {
+            EXPECT_EQ(ExplainZoneBriefly(row[0], zone.Text, member, z, language), row[4]);
+            continue;
+        }
+        const std::vector<std::string> lines = ExplainZone(row[0], zone.Text, member, z, language);
+        const auto at = static_cast<std::size_t>(std::stoi(row[3]));
+        ASSERT_LT(at, lines.size());
+        EXPECT_EQ(lines[at], row[4]);
+    }
+}
+
+}  // namespace
+}  // namespace brimsel
