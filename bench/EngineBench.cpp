@@ -6,8 +6,8 @@
 #include "BatchInput.h"
 #include "cli/CommandLine.h"
 #include "engine/Deviations.h"
+#include "engine/FitOutcome.h"
 #include "fits/FitFinder.h"
-#include "results/FitLimits.h"
 
 namespace brimsel::bench {
 namespace {
@@ -44,9 +44,8 @@ void BM_FitH7g6(benchmark::State& state) {
     for (auto _ : state) {
         const ZoneDeviations h = EvaluateHoleZone(tables, hole);
         const ZoneDeviations s = EvaluateShaftZone(tables, shaft);
-        FitLimits limits =
-            ComputeFitLimits(h.Upper, h.Lower, s.Upper, s.Lower, h.UpperText, s.UpperText);
-        benchmark::DoNotOptimize(limits);
+        FitOutcome outcome = ComputeFitOutcome(h, s);
+        benchmark::DoNotOptimize(outcome);
     }
 }
 BENCHMARK(BM_FitH7g6);

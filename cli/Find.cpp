@@ -111,7 +111,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
                         near ? "" : SignedDecimalText(fit.MarginMax, d), text(standing),
                         text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
                                                                   : More::FinderShaftBasis),
-                        std::string(LookUpString(language, KindString(fit.Kind)))});
+                        std::string(KindText(language, fit.Kind))});
     }
     AppendTable(out, rows);
     return near ? kFindNearMisses : kFindFound;

@@ -151,16 +151,14 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
     AddSizeLimits(result);
     const ZoneResult& hole = result.Zones[0];
     const ZoneResult& shaft = result.Zones[1];
-    FitResult fit;
+    FitRow fit;
     fit.Zone = hole.Zone + "/" + shaft.Zone;
     if (!hole.Ok()) {
         fit.Code = hole.Code;
     } else if (!shaft.Ok()) {
         fit.Code = shaft.Code;
     } else {
-        fit.Limits = ComputeFitLimits(hole.Evaluated.Upper, hole.Evaluated.Lower,
-                                      shaft.Evaluated.Upper, shaft.Evaluated.Lower,
-                                      hole.Evaluated.UpperText, shaft.Evaluated.UpperText);
+        fit.Outcome = ComputeFitOutcome(hole.Evaluated, shaft.Evaluated);
     }
     result.Fit = std::move(fit);
     return result;
@@ -293,7 +291,7 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
         AppendCsvRow(out, row.Fields);
     }
     if (!result.Fit) return;
-    const FitResult& fit = *result.Fit;
+    const FitRow& fit = *result.Fit;
     CsvRow row;
     row[CsvColumn::Size] = result.SizeText;
     row[CsvColumn::Zone] = fit.Zone;
@@ -301,18 +299,17 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
     row[CsvColumn::Code] = code;
     std::string largest, smallest;
     if (fit.Ok()) {
-        // The limits as shown, read back: the values that decide the names and
-        // the kind, free of the float noise of the subtraction ("0.06900001").
-        const FitLimits& limits = fit.Limits;
-        largest = SingleText(static_cast<float>(limits.ValueMax));
-        smallest = SingleText(static_cast<float>(limits.ValueMin));
+        // The exact limits as plain decimals, without trailing zeros.
+        const FitOutcome& outcome = fit.Outcome;
+        largest = ExactDecimalText(outcome.Largest, DecimalsNeeded(outcome.Largest, 0));
+        smallest = ExactDecimalText(outcome.Smallest, DecimalsNeeded(outcome.Smallest, 0));
         row[CsvColumn::UpperMm] = largest;
         row[CsvColumn::LowerMm] = smallest;
-        row[CsvColumn::MaxText] = limits.TextMax;
-        row[CsvColumn::MinText] = limits.TextMin;
-        row[CsvColumn::MaxName] = LookUpString(language, limits.FirstLimitString);
-        row[CsvColumn::MinName] = LookUpString(language, limits.SecondLimitString);
-        row[CsvColumn::Kind] = LookUpString(language, limits.KindString);
+        row[CsvColumn::MaxText] = outcome.LargestText;
+        row[CsvColumn::MinText] = outcome.SmallestText;
+        row[CsvColumn::MaxName] = LimitNameText(language, outcome.LargestName);
+        row[CsvColumn::MinName] = LimitNameText(language, outcome.SmallestName);
+        row[CsvColumn::Kind] = KindText(language, outcome.Kind);
     }
     AppendCsvRow(out, row.Fields);
 }
@@ -342,21 +339,22 @@ void AppendReadableLines(std::string& out, const QueryResult& result, std::int16
         out += '\n';
     }
     if (!result.Fit) return;
-    const FitResult& fit = *result.Fit;
+    const FitRow& fit = *result.Fit;
     AppendReadablePrefix(out, result, fit.Zone);
     if (!fit.Ok()) {
         AppendReadableError(out, result, fit.Code, language);
         return;
     }
-    out += LookUpString(language, fit.Limits.FirstLimitString);
+    const FitOutcome& outcome = fit.Outcome;
+    out += LimitNameText(language, outcome.LargestName);
     out += '=';
-    out += fit.Limits.TextMax;
+    out += outcome.LargestText;
     out += "  ";
-    out += LookUpString(language, fit.Limits.SecondLimitString);
+    out += LimitNameText(language, outcome.SmallestName);
     out += '=';
-    out += fit.Limits.TextMin;
+    out += outcome.SmallestText;
     out += "  ";
-    out += LookUpString(language, fit.Limits.KindString);
+    out += KindText(language, outcome.Kind);
     out += '\n';
 }
 

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "engine/Deviations.h"
+#include "engine/FitOutcome.h"
 #include "engine/QueryState.h"
 #include "engine/SizeLimits.h"
 #include "engine/ZoneCode.h"
 #include "results/Explanation.h"
-#include "results/FitLimits.h"
 
 namespace brimsel {
 
@@ -40,10 +40,10 @@ struct ZoneResult {
     bool Ok() const { return Code == 0; }
 };
 
-struct FitResult {
+struct FitRow {
     std::string Zone;       // "H7/g6"
     std::int16_t Code = 0;  // 0, or the code of the first zone that failed (hole first)
-    FitLimits Limits;       // meaningful only when Code is 0
+    FitOutcome Outcome;     // meaningful only when Code is 0
     bool Ok() const { return Code == 0; }
 };
 
@@ -51,7 +51,7 @@ struct QueryResult {
     std::string SizeText;           // the size as the window shows it, or the text as given
     bool SizeTooPrecise = false;    // refused: more digits than the computation keeps
     std::vector<ZoneResult> Zones;  // one zone, or the hole and the shaft of a fit
-    std::optional<FitResult> Fit;
+    std::optional<FitRow> Fit;
     bool AllComputed() const;
 };
 

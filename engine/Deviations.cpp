@@ -124,6 +124,15 @@ bool IsDeltaMarked(float cell) {
     return SingleText(cell).ends_with(".05");
 }
 
+// A table value in micrometres as ten-millionths of a millimetre. The tables
+// hold at most a few significant decimals, which the nearest integer recovers
+// from the float; a damaged file's huge values are held far from overflow.
+std::int64_t MicronUnits(double microns) {
+    constexpr double kLimit = 1e14;
+    const double units = std::clamp(microns * 1e4, -kLimit, kLimit);
+    return std::llround(std::isnan(units) ? 0.0 : units);
+}
+
 bool IsOddWholeNumber(float value) {
     return value == std::trunc(value) && std::fmod(value, 2.0f) != 0.0f;
 }
@@ -199,10 +208,12 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     }
 
     double f = 0.0;
+    std::int64_t fUnits = 0;
     const bool m6Special = member.hole && query.ZoneText == "M6" && query.BasicSize > 250.0f &&
                            query.BasicSize <= 315.0f;
     if (m6Special) {
         f = -9.0;
+        fUnits = MicronUnits(f);
         derivation.Rule = ZoneRule::M6Special;
         derivation.FundamentalUm = "-9";
     } else if (!symmetric) {
@@ -231,15 +242,19 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
                 if (g < 3) return member.outsideCode;
                 derivation.DeltaUm = SingleText(delta);
                 f = std::trunc(static_cast<double>(cell)) + static_cast<double>(delta);
+                fUnits = MicronUnits(std::trunc(static_cast<double>(cell))) +
+                         MicronUnits(static_cast<double>(delta));
             } else {
                 derivation.FundamentalUm = SingleText(cell);
                 f = static_cast<double>(cell);
+                fUnits = MicronUnits(f);
             }
             break;
         }
     }
 
     const double itMicrons = static_cast<double>(it);
+    const std::int64_t itUnits = MicronUnits(itMicrons);
     double upper = 0.0;
     double lower = 0.0;
     if (symmetric) {
@@ -247,16 +262,22 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
         const double t = rounded ? itMicrons - 1.0 : itMicrons;
         upper = t / 2000.0;
         lower = -upper;
+        result.UpperUnits = (rounded ? itUnits - MicronUnits(1.0) : itUnits) / 2;
+        result.LowerUnits = -result.UpperUnits;
         derivation.Rule = rounded ? ZoneRule::SymmetricRounded : ZoneRule::Symmetric;
     } else if ((letters > member.boundaryLetter) == member.hole) {
         // F is the upper limit: ES of holes J..ZC, es of shafts a..h.
         upper = f / 1000.0;
         lower = (f - itMicrons) / 1000.0;
+        result.UpperUnits = fUnits;
+        result.LowerUnits = fUnits - itUnits;
         derivation.Role = FundamentalRole::Upper;
     } else {
         // F is the lower limit: EI of holes A..H, ei of shafts j..zc.
         lower = f / 1000.0;
         upper = (f + itMicrons) / 1000.0;
+        result.LowerUnits = fUnits;
+        result.UpperUnits = fUnits + itUnits;
         derivation.Role = FundamentalRole::Lower;
     }
 

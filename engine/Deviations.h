@@ -54,7 +54,11 @@ struct ZoneDeviations {
     std::string Grade;           // the grade field after the computation
     float Upper = 0.0f;          // ES or es, mm; meaningful only when ErrorCode is 0
     float Lower = 0.0f;          // EI or ei, mm
-    std::string UpperText;       // captions, both with the same number of decimals
+    // The same deviations exact, in ten-millionths of a millimetre, computed
+    // from the table's micrometre values without a float in between.
+    std::int64_t UpperUnits = 0;
+    std::int64_t LowerUnits = 0;
+    std::string UpperText;  // captions, both with the same number of decimals
     std::string LowerText;
     std::string UpperPlain;  // SingleText of Upper and Lower, written once here
     std::string LowerPlain;

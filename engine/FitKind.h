@@ -8,6 +8,16 @@ namespace brimsel {
 
 enum class KindOfFit { Clearance, Transition, Interference };
 
+// What each limit of fit is called: the first limit is the largest clearance,
+// or the smallest interference when there is no clearance; the second the
+// smallest clearance, or the largest interference.
+enum class FitLimitName {
+    LargestClearance,
+    SmallestClearance,
+    LargestInterference,
+    SmallestInterference
+};
+
 // A smallest clearance of zero still makes a clearance fit; a largest of zero
 // does not.
 template <typename Number>
@@ -17,17 +27,14 @@ constexpr KindOfFit ClassifyFit(Number largest, Number smallest) {
     return KindOfFit::Interference;
 }
 
-// String numbers: 11 clearance, 12 transition, 13 interference fit.
-constexpr int KindString(KindOfFit kind) { return 11 + static_cast<int>(kind); }
-// 19 largest clearance, or 22 smallest interference.
 template <typename Number>
-constexpr int LargestLimitString(Number largest) {
-    return largest > 0 ? 19 : 22;
+constexpr FitLimitName NameOfLargest(Number largest) {
+    return largest > 0 ? FitLimitName::LargestClearance : FitLimitName::SmallestInterference;
 }
-// 20 smallest clearance, or 21 largest interference.
+
 template <typename Number>
-constexpr int SmallestLimitString(Number smallest) {
-    return smallest < 0 ? 21 : 20;
+constexpr FitLimitName NameOfSmallest(Number smallest) {
+    return smallest < 0 ? FitLimitName::LargestInterference : FitLimitName::SmallestClearance;
 }
 
 }  // namespace brimsel

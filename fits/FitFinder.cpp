@@ -7,6 +7,7 @@
 
 #include "engine/Deviations.h"
 #include "engine/ExactDecimal.h"
+#include "engine/FitOutcome.h"
 #include "engine/NumberText.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
@@ -19,13 +20,12 @@ namespace {
 constexpr std::size_t kBaseLetter = 10;  // "H" / "h"
 constexpr std::size_t kZones = kHoleLetters.size() * kGradeTexts.size();
 
-// One zone as the window shows it: its deviation captions read exactly.
+// One zone as the window computes it: its exact deviations.
 struct ZoneValue {
     std::string Text;
     bool Ok = false;
     std::int64_t Upper = 0;
     std::int64_t Lower = 0;
-    int Decimals = 0;
 };
 
 ZoneValue Evaluate(const ToleranceData& tables, ZoneMember member, std::string_view letters,
@@ -40,13 +40,9 @@ ZoneValue Evaluate(const ToleranceData& tables, ZoneMember member, std::string_v
     const ZoneDeviations deviations =
         hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     if (!deviations.Ok()) return zone;
-    const auto upper = ReadExactDecimal(deviations.UpperText);
-    const auto lower = ReadExactDecimal(deviations.LowerText);
-    if (!upper || !lower) return zone;
     zone.Ok = true;
-    zone.Upper = upper->Units;
-    zone.Lower = lower->Units;
-    zone.Decimals = std::max(upper->Decimals, lower->Decimals);
+    zone.Upper = deviations.UpperUnits;
+    zone.Lower = deviations.LowerUnits;
     return zone;
 }
 
@@ -58,10 +54,11 @@ struct Candidate {
     std::int16_t GroupKind = -1;
     std::string_view HoleEntry;
     std::string_view ShaftEntry;
-    std::int64_t Max = 0;
-    std::int64_t Min = 0;
+    FitOutcome Outcome;
     std::int64_t Miss = 0;
     int Order = 0;
+    std::int64_t Max() const { return Outcome.Largest; }
+    std::int64_t Min() const { return Outcome.Smallest; }
 };
 
 Candidate Pair(const ZoneValue& hole, const ZoneValue& shaft, BasisSystem basis, int order) {
@@ -69,8 +66,7 @@ Candidate Pair(const ZoneValue& hole, const ZoneValue& shaft, BasisSystem basis,
     c.Hole = &hole;
     c.Shaft = &shaft;
     c.Basis = basis;
-    c.Max = hole.Upper - shaft.Lower;
-    c.Min = hole.Lower - shaft.Upper;
+    c.Outcome = ComputeFitOutcome(hole.Upper, hole.Lower, shaft.Upper, shaft.Lower);
     c.Order = order;
     return c;
 }
@@ -218,13 +214,14 @@ FoundFit Describe(const Candidate& c, std::int64_t min, std::int64_t max, int re
     fit.GroupKind = c.GroupKind;
     fit.HoleEntry = c.HoleEntry;
     fit.ShaftEntry = c.ShaftEntry;
-    fit.Kind = ClassifyFit(c.Max, c.Min);
-    fit.Max = c.Max;
-    fit.Min = c.Min;
-    fit.MarginMin = c.Min - min;
-    fit.MarginMax = max - c.Max;
+    fit.Kind = c.Outcome.Kind;
+    fit.Max = c.Max();
+    fit.Min = c.Min();
+    fit.MarginMin = fit.Min - min;
+    fit.MarginMax = max - fit.Max;
     fit.Miss = c.Miss;
-    fit.Decimals = std::max({3, c.Hole->Decimals, c.Shaft->Decimals, requestDecimals});
+    fit.Decimals =
+        std::max({c.Outcome.LargestDecimals, c.Outcome.SmallestDecimals, requestDecimals});
     return fit;
 }
 
@@ -262,19 +259,19 @@ FitSearch FindFits(const ToleranceData& tables, const FitRequest& request) {
     const std::int64_t middle = min->Units + max->Units;
     const auto ranked = [middle](const Candidate& a, const Candidate& b) {
         if (a.Standing != b.Standing) return a.Standing < b.Standing;
-        const std::int64_t widthA = a.Max - a.Min;
-        const std::int64_t widthB = b.Max - b.Min;
+        const std::int64_t widthA = a.Max() - a.Min();
+        const std::int64_t widthB = b.Max() - b.Min();
         if (widthA != widthB) return widthA > widthB;
-        const std::int64_t offA = std::llabs(a.Max + a.Min - middle);
-        const std::int64_t offB = std::llabs(b.Max + b.Min - middle);
+        const std::int64_t offA = std::llabs(a.Max() + a.Min() - middle);
+        const std::int64_t offB = std::llabs(b.Max() + b.Min() - middle);
         if (offA != offB) return offA < offB;
         if (a.Basis != b.Basis) return a.Basis < b.Basis;
         return a.Order < b.Order;
     };
 
     for (Candidate& c : candidates) {
-        c.Miss = std::max<std::int64_t>(0, min->Units - c.Min) +
-                 std::max<std::int64_t>(0, c.Max - max->Units);
+        c.Miss = std::max<std::int64_t>(0, min->Units - c.Min()) +
+                 std::max<std::int64_t>(0, c.Max() - max->Units);
     }
     const auto fits = std::partition(candidates.begin(), candidates.end(),
                                      [](const Candidate& c) { return c.Miss == 0; });

@@ -1,11 +1,9 @@
 #include "results/Callout.h"
 
-#include <algorithm>
 #include <string_view>
 #include <tuple>
 
 #include "engine/ExactDecimal.h"
-#include "engine/FitKind.h"
 #include "engine/SizeLimits.h"
 #include "ui/strings/MoreStrings.h"
 #include "ui/strings/StringTable.h"
@@ -34,7 +32,7 @@ std::optional<ExactMember> ReadMember(const std::string& size, const MemberResul
     return ExactMember{*upper, *lower, limits};
 }
 
-std::optional<ExactResult> ReadResult(const FitResult& result) {
+std::optional<ExactResult> ReadResult(const ShownFit& result) {
     const auto hole = ReadMember(result.BasicSize, result.Hole);
     const auto shaft = ReadMember(result.BasicSize, result.Shaft);
     if (!hole || !shaft) return std::nullopt;
@@ -59,7 +57,7 @@ std::string Deviations(const ExactMember& member) {
 
 }  // namespace
 
-std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm form) {
+std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form) {
     const auto exact = ReadResult(result);
     if (!exact) return std::nullopt;
     const std::string diameter(kDiameter);
@@ -77,7 +75,7 @@ std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm for
     return std::nullopt;
 }
 
-std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t languageIndex) {
+std::optional<std::string> WriteResultText(const ShownFit& result, std::int16_t languageIndex) {
     const auto exact = ReadResult(result);
     if (!exact) return std::nullopt;
     std::string text;
@@ -97,15 +95,11 @@ std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t
         line(more(More::SmallestSize), member->Limits.Smallest);
     }
 
-    // The limits of fit and the kind follow the same rules as the window's
-    // display, applied to the exact differences.
-    const int decimals = std::max({exact->Hole.Upper.Decimals, exact->Hole.Lower.Decimals,
-                                   exact->Shaft.Upper.Decimals, exact->Shaft.Lower.Decimals});
-    const std::int64_t largest = exact->Hole.Upper.Units - exact->Shaft.Lower.Units;
-    const std::int64_t smallest = exact->Hole.Lower.Units - exact->Shaft.Upper.Units;
-    line(string(LargestLimitString(largest)), Signed(largest, decimals));
-    line(string(SmallestLimitString(smallest)), Signed(smallest, decimals));
-    line(more(More::KindOfFit), string(KindString(ClassifyFit(largest, smallest))));
+    const FitOutcome& fit = result.Outcome;
+    line(LimitNameText(languageIndex, fit.LargestName), Signed(fit.Largest, fit.LargestDecimals));
+    line(LimitNameText(languageIndex, fit.SmallestName),
+         Signed(fit.Smallest, fit.SmallestDecimals));
+    line(more(More::KindOfFit), KindText(languageIndex, fit.Kind));
     return text;
 }
 

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/FitOutcome.h"
+
 namespace brimsel {
 
 struct MemberResult {
@@ -16,10 +18,11 @@ struct MemberResult {
     std::string Lower;
 };
 
-struct FitResult {
+struct ShownFit {
     std::string BasicSize;  // as shown: "100", "12.5"
     MemberResult Hole;
     MemberResult Shaft;
+    FitOutcome Outcome;  // the limits and the kind, from the exact deviations
 };
 
 enum class CalloutForm {
@@ -32,14 +35,12 @@ inline constexpr CalloutForm kCalloutForms[] = {CalloutForm::Code, CalloutForm::
                                                 CalloutForm::HoleLimits, CalloutForm::ShaftLimits};
 
 // Nothing when a number of the result is not a number (a blanked caption).
-std::optional<std::string> WriteCallout(const FitResult& result, CalloutForm form);
+std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form);
 
 // Basic size, both zones with their deviations and limits of size, the limits
 // of fit and the kind of fit, one "name<TAB>value" line each, in the language
 // of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
-// The limits of fit are the exact differences of the deviations as shown, all
-// digits kept: where the window's display rounds them (to 3 decimals when the
-// upper deviations are written without any, as " 0"), the copy does not.
-std::optional<std::string> WriteResultText(const FitResult& result, std::int16_t languageIndex);
+// The limits of fit are written as the window shows them, a zero as "0".
+std::optional<std::string> WriteResultText(const ShownFit& result, std::int16_t languageIndex);
 
 }  // namespace brimsel

@@ -2,32 +2,7 @@
 
 #include <initializer_list>
 
-#include "engine/FitKind.h"
-#include "engine/Formatting.h"
-#include "engine/NumberText.h"
-
 namespace brimsel {
-
-FitLimits ComputeFitLimits(float holeUpper, float holeLower, float shaftUpper, float shaftLower,
-                           std::string_view holeUpperCaption, std::string_view shaftUpperCaption) {
-    FitLimits limits;
-    // A zero upper deviation is captioned " 0" without a point, so it never
-    // asks for the fourth decimal even when its lower deviation has one.
-    limits.Decimals =
-        CountDecimals(holeUpperCaption) > 3 || CountDecimals(shaftUpperCaption) > 3 ? 4 : 3;
-    limits.Xmax = holeUpper - shaftLower;
-    limits.Xmin = holeLower - shaftUpper;
-    limits.TextMax = FormatDeviation(limits.Xmax, limits.Decimals);
-    limits.TextMin = FormatDeviation(limits.Xmin, limits.Decimals);
-    // The names and the kind follow what is shown, so a difference that
-    // rounds to zero on screen is treated as zero.
-    limits.ValueMax = ReadLeadingNumber(limits.TextMax);
-    limits.ValueMin = ReadLeadingNumber(limits.TextMin);
-    limits.FirstLimitString = LargestLimitString(limits.ValueMax);
-    limits.SecondLimitString = SmallestLimitString(limits.ValueMin);
-    limits.KindString = KindString(ClassifyFit(limits.ValueMax, limits.ValueMin));
-    return limits;
-}
 
 namespace {
 

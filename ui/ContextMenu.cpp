@@ -68,16 +68,17 @@ void Form1::ConnectResultExtras() {
     };
 }
 
-std::optional<FitResult> Form1::ShownResult() const {
+std::optional<ShownFit> Form1::ShownResult() const {
     if (Picture1->isHidden() || !Query.HoleOk || !Query.ShaftOk) return std::nullopt;
     auto text = [](const QLabel* label) { return label->text().toStdString(); };
-    return FitResult{text(LabelJG),
-                     {text(LabelSC[0]), text(LabelSC[1]), text(LabelSC[2])},
-                     {text(LabelXC[0]), text(LabelXC[1]), text(LabelXC[2])}};
+    return ShownFit{text(LabelJG),
+                    {text(LabelSC[0]), text(LabelSC[1]), text(LabelSC[2])},
+                    {text(LabelXC[0]), text(LabelXC[1]), text(LabelXC[2])},
+                    ComputeFitOutcome(HoleEvaluation, ShaftEvaluation)};
 }
 
 void Form1::CopyResult() {
-    const std::optional<FitResult> shown = ShownResult();
+    const std::optional<ShownFit> shown = ShownResult();
     if (!shown) return;
     if (const auto text = WriteResultText(*shown, Query.LanguageIndex)) {
         QApplication::clipboard()->setText(FromUtf8(*text));
@@ -85,7 +86,7 @@ void Form1::CopyResult() {
 }
 
 void Form1::CopyCallout(CalloutForm form) {
-    const std::optional<FitResult> shown = ShownResult();
+    const std::optional<ShownFit> shown = ShownResult();
     if (!shown) return;
     if (const auto text = WriteCallout(*shown, form)) {
         QApplication::clipboard()->setText(FromUtf8(*text));
@@ -167,7 +168,7 @@ void Form1::OpenFitFinder() {
 
 QMenu* Form1::PrepareContextMenu() {
     if (ContextMenu == nullptr) BuildContextMenu();
-    const std::optional<FitResult> shown = ShownResult();
+    const std::optional<ShownFit> shown = ShownResult();
     const bool ok = shown && WriteCallout(*shown, CalloutForm::Code).has_value();
     ContextMenu->findChild<QAction*>(QLatin1String(kCopyResultName))->setEnabled(ok);
     ContextMenu->findChild<QAction*>(QLatin1String(kSaveDiagramName))->setEnabled(ok);

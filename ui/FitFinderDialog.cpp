@@ -146,15 +146,14 @@ void FitFinderDialog::Refresh() {
         const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
                               : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
                                                                            : More::FinderOther;
-        auto* item = new QTreeWidgetItem(
-            QStringList{FromUtf8(fit.Hole + "/" + fit.Shaft), Signed(fit.Max, fit.Decimals),
-                        Signed(fit.Min, fit.Decimals),
-                        FromUtf8(LookUpString(language, KindString(fit.Kind))), Text(standing),
-                        Text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
-                                                                  : More::FinderShaftBasis),
-                        near ? FromUtf8(ExactDecimalText(fit.Miss, fit.Decimals))
-                             : Signed(fit.MarginMin, fit.Decimals),
-                        near ? QString() : Signed(fit.MarginMax, fit.Decimals)});
+        auto* item = new QTreeWidgetItem(QStringList{
+            FromUtf8(fit.Hole + "/" + fit.Shaft), Signed(fit.Max, fit.Decimals),
+            Signed(fit.Min, fit.Decimals), FromUtf8(KindText(language, fit.Kind)), Text(standing),
+            Text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
+                                                      : More::FinderShaftBasis),
+            near ? FromUtf8(ExactDecimalText(fit.Miss, fit.Decimals))
+                 : Signed(fit.MarginMin, fit.Decimals),
+            near ? QString() : Signed(fit.MarginMax, fit.Decimals)});
         item->setData(0, Qt::UserRole, static_cast<int>(i));
         for (int column = 1; column < 8; ++column) {
             if (column < 3 || column > 5) item->setTextAlignment(column, Qt::AlignRight);

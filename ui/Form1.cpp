@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "engine/Deviations.h"
+#include "engine/FitOutcome.h"
 #include "engine/NumberText.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
@@ -585,14 +586,13 @@ void Form1::ShowFitResult() {
         FractionBarRightEnd(LabelSC[1]->text().toStdString(), LabelSC[2]->text().toStdString(),
                             LabelXC[1]->text().toStdString(), LabelXC[2]->text().toStdString()));
     DrawToleranceDiagram();
-    const FitLimits limits = ComputeFitLimits(
-        Query.HoleUpperDev, Query.HoleLowerDev, Query.ShaftUpperDev, Query.ShaftLowerDev,
-        LabelSC[1]->text().toStdString(), LabelXC[1]->text().toStdString());
-    Label3[0]->SetText(FromUtf8(limits.TextMax));
-    Label3[1]->SetText(FromUtf8(limits.TextMin));
-    Label1[0]->SetText(String(limits.FirstLimitString) + QLatin1Char('='));
-    Label1[1]->SetText(String(limits.SecondLimitString) + QLatin1Char('='));
-    Label4->SetText(QString::fromUtf8(kKindMark) + String(limits.KindString));
+    const FitOutcome outcome = ComputeFitOutcome(HoleEvaluation, ShaftEvaluation);
+    const std::int16_t language = Query.LanguageIndex;
+    Label3[0]->SetText(FromUtf8(outcome.LargestText));
+    Label3[1]->SetText(FromUtf8(outcome.SmallestText));
+    Label1[0]->SetText(FromUtf8(LimitNameText(language, outcome.LargestName)) + QLatin1Char('='));
+    Label1[1]->SetText(FromUtf8(LimitNameText(language, outcome.SmallestName)) + QLatin1Char('='));
+    Label4->SetText(QString::fromUtf8(kKindMark) + FromUtf8(KindText(language, outcome.Kind)));
 }
 
 void Form1::DrawToleranceDiagram() {

@@ -151,7 +151,7 @@ class Form1 : public QWidget {
     void ConnectResultExtras();
     void BuildContextMenu();
     // The fit as the window shows it; nothing while an error is shown.
-    std::optional<FitResult> ShownResult() const;
+    std::optional<ShownFit> ShownResult() const;
     QMenu* ContextMenu = nullptr;
 
     void ZoneBoxChange(ZoneMember member);

@@ -90,6 +90,19 @@ inline std::vector<TsvRow> ReadTsv(std::string_view name) {
     return rows;
 }
 
+// A parameterised test's name for a row: the file's stem and the line
+// ("limits_12"), so that a failing row names itself and runs alone with
+// --gtest_filter=*limits_12.
+inline std::string RowName(const testing::TestParamInfo<TsvRow>& info) {
+    const TsvRow& row = info.param;
+    std::string stem = row.File.substr(row.File.find_last_of('/') + 1);
+    stem = stem.substr(0, stem.find('.'));
+    for (char& c : stem) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return stem + "_" + std::to_string(row.Line);
+}
+
 inline int Decimals(const std::string& text) {
     const auto point = text.find('.');
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);

@@ -76,9 +76,10 @@ TEST(Catalogue, EveryOfferedListKeepsAnEntryAndItsDefaultAtEverySize) {
     }
 }
 
-// Tenths of a micrometre of a caption or a request, read with the library's
-// own number reading, not the finder's.
-long long Tenths(const std::string& mm) { return std::llround(std::stod(mm) * 10'000.0); }
+// Hundredths of a micrometre of a deviation's plain text or a request, read
+// with the library's own number reading, not the finder's.
+long long Fine(const std::string& mm) { return std::llround(std::stod(mm) * 100'000.0); }
+constexpr long long kPerFine = 100;  // the finder's ten-millionths in one
 
 struct Expected {
     long long Max = 0, Min = 0;
@@ -86,7 +87,7 @@ struct Expected {
     int Basis = 0;
 };
 
-// A fit the plain way: the engine, its captions read back, kept with its
+// A fit the plain way: the engine's float deviations as plain decimals, kept with its
 // better standing when the catalogue offers it twice.
 void Offer(std::map<std::string, Expected>& fits, const std::string& h, const std::string& s,
            float size, bool custom, int standing, int basis) {
@@ -100,8 +101,8 @@ void Offer(std::map<std::string, Expected>& fits, const std::string& h, const st
         const ZoneDeviations d =
             hole ? EvaluateHoleZone(test::Shipped(), q) : EvaluateShaftZone(test::Shipped(), q);
         if (!d.Ok()) return;
-        limits[hole][0] = Tenths(d.UpperText);
-        limits[hole][1] = Tenths(d.LowerText);
+        limits[hole][0] = Fine(d.UpperPlain);
+        limits[hole][1] = Fine(d.LowerPlain);
     }
     fits[h + "/" + s] = {limits[1][0] - limits[0][1], limits[1][1] - limits[0][0], standing, basis};
 }
@@ -163,7 +164,7 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
             request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
         const FitSearch found = FindFits(test::Shipped(), request);
         ASSERT_TRUE(found.Ok());
-        const long long min = Tenths(row[1]), max = Tenths(row[2]);
+        const long long min = Fine(row[1]), max = Fine(row[2]);
         const auto brute = BruteForce(std::stof(row[0]), row[3] == "all", row[4]);
         std::vector<std::string> expected, got, gotMisses;
         long long nearest = -1;
@@ -178,16 +179,17 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
         // Ranked: nearer miss, better standing, wider tolerances, nearer the middle.
         const auto rank = [&](const FoundFit& f) {
             return std::tuple(f.Miss, f.Standing, f.Min - f.Max,
-                              std::llabs(f.Max + f.Min - (min + max) * 1000));
+                              std::llabs(f.Max + f.Min - (min + max) * kPerFine));
         };
         for (const auto* list : {&found.Fits, &found.NearMisses}) {
             for (const FoundFit& f : *list) {
-                const Expected e{f.Max / 1000, f.Min / 1000, static_cast<int>(f.Standing),
+                const Expected e{f.Max / kPerFine, f.Min / kPerFine, static_cast<int>(f.Standing),
                                  static_cast<int>(f.Basis)};
                 (list == &found.Fits ? got : gotMisses).push_back(Line(f.Hole + "/" + f.Shaft, e));
-                EXPECT_EQ(f.MarginMin, f.Min - min * 1000);
-                EXPECT_EQ(f.MarginMax, max * 1000 - f.Max);
-                EXPECT_EQ(f.Miss / 1000, std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max));
+                EXPECT_EQ(f.MarginMin, f.Min - min * kPerFine);
+                EXPECT_EQ(f.MarginMax, max * kPerFine - f.Max);
+                EXPECT_EQ(f.Miss / kPerFine,
+                          std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max));
                 if (&f != &list->front()) {
                     EXPECT_LE(rank(*(&f - 1)), rank(f)) << f.Hole << "/" << f.Shaft;
                 }
@@ -197,7 +199,7 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
         EXPECT_EQ(got, expected);
         if (expected.empty()) {
             ASSERT_EQ(gotMisses.size(), std::min<std::size_t>(kNearMisses, brute.size()));
-            EXPECT_EQ(found.NearMisses.front().Miss / 1000, nearest);
+            EXPECT_EQ(found.NearMisses.front().Miss / kPerFine, nearest);
         } else {
             EXPECT_TRUE(gotMisses.empty());
             EXPECT_EQ(found.Fits.front().Hole + "/" + found.Fits.front().Shaft, row[6]);

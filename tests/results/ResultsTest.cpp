@@ -2,6 +2,8 @@
 // the diagram's levels and commands, and the derivation as text.
 #include "TestData.h"
 #include "datafile/StandardTables.h"
+#include "engine/ExactDecimal.h"
+#include "engine/FitOutcome.h"
 #include "engine/ZoneCode.h"
 #include "results/Callout.h"
 #include "results/Diagram.h"
@@ -12,18 +14,27 @@
 namespace brimsel {
 namespace {
 
-TEST(FitLimits, LimitsNamesAndKindAsShown) {
-    for (const test::TsvRow& row : test::ReadTsv("results/limits.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const FitLimits limits =
-            ComputeFitLimits(std::stof(row[0]), std::stof(row[1]), std::stof(row[2]),
-                             std::stof(row[3]), row[4], row[5]);
-        const auto number = [](int n) { return std::to_string(n); };
-        EXPECT_EQ(limits.TextMax + "|" + limits.TextMin + "|" + number(limits.FirstLimitString) +
-                      "|" + number(limits.SecondLimitString) + "|" + number(limits.KindString),
-                  row[6] + "|" + row[7] + "|" + row[8] + "|" + row[9] + "|" + row[10]);
-    }
+// Each row a test of its own, named after its line.
+class FitOutcomeRows : public testing::TestWithParam<test::TsvRow> {};
+
+TEST_P(FitOutcomeRows, LimitsNamesAndKindFromExactDeviations) {
+    const test::TsvRow& row = GetParam();
+    const auto units = [&](int i) { return test::Scaled(row[i], kExactDecimals); };
+    const FitOutcome outcome = ComputeFitOutcome(units(0), units(1), units(2), units(3));
+    const auto text = [](int n) { return std::string(LookUpString(2, n)); };
+    EXPECT_EQ(outcome.LargestText + "|" + outcome.SmallestText + "|" +
+                  std::string(LimitNameText(2, outcome.LargestName)) + "|" +
+                  std::string(LimitNameText(2, outcome.SmallestName)) + "|" +
+                  std::string(KindText(2, outcome.Kind)),
+              row[4] + "|" + row[5] + "|" + text(std::stoi(row[6])) + "|" +
+                  text(std::stoi(row[7])) + "|" + text(std::stoi(row[8])));
+    // The difference written independently, with the decimals of the text.
+    EXPECT_EQ(test::Written(units(0) - units(3), kExactDecimals, true),
+              test::Written(test::Scaled(row[4], kExactDecimals), kExactDecimals, true));
 }
+
+INSTANTIATE_TEST_SUITE_P(Limits, FitOutcomeRows,
+                         testing::ValuesIn(test::ReadTsv("results/limits.tsv")), test::RowName);
 
 TEST(FitLimits, FractionBarRightEnd) {
     for (const test::TsvRow& row : test::ReadTsv("results/fraction-bar.tsv")) {
@@ -37,7 +48,11 @@ using test::Decimals, test::Scaled, test::Written;
 TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
     for (const test::TsvRow& row : test::ReadTsv("results/callouts.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const FitResult fit{row[0], {row[1], row[2], row[3]}, {row[4], row[5], row[6]}};
+        const auto units = [&](int i) { return test::Scaled(row[i], kExactDecimals); };
+        const ShownFit fit{row[0],
+                           {row[1], row[2], row[3]},
+                           {row[4], row[5], row[6]},
+                           ComputeFitOutcome(units(2), units(3), units(5), units(6))};
         EXPECT_EQ(WriteCallout(fit, CalloutForm::Code), "Ø" + row[0] + " " + row[1] + "/" + row[4]);
         EXPECT_EQ(WriteCallout(fit, CalloutForm::CodeAndDeviations), row[7]);
         for (const int first : {2, 5}) {
@@ -50,9 +65,9 @@ TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
                 WriteCallout(fit, first == 2 ? CalloutForm::HoleLimits : CalloutForm::ShaftLimits),
                 "Ø" + limit(first) + "/" + limit(first + 1));
         }
-        int d = 0;
-        for (const int i : {2, 3, 5, 6}) d = std::max(d, Decimals(row[i]));
+        // Each limit with the decimals it needs, three at least.
         const auto difference = [&](int a, int b) {
+            const int d = std::max({3, Decimals(row[a]), Decimals(row[b])});
             return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
         };
         const auto name = [&](int i) { return std::string(LookUpString(2, std::stoi(row[i]))); };
@@ -60,7 +75,7 @@ TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
                                    difference(3, 5) + "\nkind of fit\t" + name(10) + "\n";
         EXPECT_TRUE(WriteResultText(fit, 2).value_or("").ends_with(ending)) << ending;
     }
-    const FitResult blanked{"100", {"H7", " - - -", " - - -"}, {"g6", "-0.012", "-0.034"}};
+    const ShownFit blanked{"100", {"H7", " - - -", " - - -"}, {"g6", "-0.012", "-0.034"}, {}};
     EXPECT_FALSE(WriteCallout(blanked, CalloutForm::Code) || WriteResultText(blanked, 1));
 }
 

@@ -78,8 +78,12 @@ struct Driver {
         }
         if (op == "error") return Form1TestAccess::ShowError(*form, number(1));
         if (op == "set" && row[1] == "ErrorCode") return void(form->Query.ErrorCode = number(2));
-        if (op == "set" && row[1] == "HoleUpperDev")
+        // The kept value as the fit result reads it: the float the diagram
+        // draws and the exact deviation the limits come from.
+        if (op == "set" && row[1] == "HoleUpperDev") {
+            form->HoleEvaluation.UpperUnits = std::llround(std::stod(row[2]) * 1e7);
             return void(form->Query.HoleUpperDev = std::stof(row[2]));
+        }
         if (op == "tip" || op == "entries" || op == "copy") return Extra(row);
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));

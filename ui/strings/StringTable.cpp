@@ -104,4 +104,30 @@ std::string_view LookUpString(std::int16_t languageIndex, int n) {
     return LoadString(languageIndex * 100 + n);
 }
 
+std::string_view KindText(std::int16_t languageIndex, KindOfFit kind) {
+    switch (kind) {
+        case KindOfFit::Clearance:
+            return LookUpString(languageIndex, 11);
+        case KindOfFit::Transition:
+            return LookUpString(languageIndex, 12);
+        case KindOfFit::Interference:
+            break;
+    }
+    return LookUpString(languageIndex, 13);
+}
+
+std::string_view LimitNameText(std::int16_t languageIndex, FitLimitName name) {
+    switch (name) {
+        case FitLimitName::LargestClearance:
+            return LookUpString(languageIndex, 19);
+        case FitLimitName::SmallestClearance:
+            return LookUpString(languageIndex, 20);
+        case FitLimitName::LargestInterference:
+            return LookUpString(languageIndex, 21);
+        case FitLimitName::SmallestInterference:
+            break;
+    }
+    return LookUpString(languageIndex, 22);
+}
+
 }  // namespace brimsel

@@ -5,11 +5,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/FitKind.h"
+
 namespace brimsel {
 
 // The text of a string id; empty for an id the table does not hold.
 std::string_view LoadString(int id);
 // Text number n (1..33) in the language of `languageIndex`: id languageIndex x 100 + n.
 std::string_view LookUpString(std::int16_t languageIndex, int n);
+
+// The kind of fit (strings 11..13) and the name of a limit of fit (19..22).
+std::string_view KindText(std::int16_t languageIndex, KindOfFit kind);
+std::string_view LimitNameText(std::int16_t languageIndex, FitLimitName name);
 
 }  // namespace brimsel
