@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel::bench {
 

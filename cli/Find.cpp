@@ -65,9 +65,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
     const std::int16_t language = options.Language;
 
     if (options.Csv) {
-        // The request was read whole, so the size is a number.
-        const std::optional<ExactDecimal> read = ReadExactDecimal(options.Size);
-        const std::string size = ExactDecimalText(read->Units, read->Decimals);
+        const std::string& size = found.SizeText;
         AppendCsvRow(out, kFindCsvColumns);
         for (const fits::FoundFit& fit : list) {
             const int d = fit.Decimals;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 #include "fits/FitFinder.h"
 
 namespace brimsel {

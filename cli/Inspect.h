@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel {
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "engine/BasicSize.h"
 #include "engine/Deviations.h"
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
@@ -55,20 +56,6 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
     result.Code = result.Evaluated.ErrorCode;
 }
 
-// Digits and one point, as ParseBasicSize accepts them, written the way
-// SingleText writes a value: no leading zeros before the units digit, no
-// trailing zeros after the point, no point without decimals.
-std::string PlainDecimal(std::string_view text) {
-    const std::size_t point = std::min(text.find('.'), text.size());
-    std::string_view whole = text.substr(0, point);
-    std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view();
-    while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
-    while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
-    std::string plain = whole.empty() ? "0" : std::string(whole);
-    if (!fraction.empty()) plain.append(".").append(fraction);
-    return plain;
-}
-
 void AddSizeLimits(QueryResult& result) {
     for (ZoneResult& zone : result.Zones) {
         if (zone.Ok()) {
@@ -103,17 +90,6 @@ std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember mem
     return NormaliseZoneCode(text, member);
 }
 
-std::optional<float> ParseBasicSize(std::string_view text) {
-    if (!IsPlainDecimal(text)) return std::nullopt;
-    float value = 0.0f;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    // Compared in single precision, as the window compares its basic size.
-    if (!(value >= 0.0f && value <= kLargestBasicSize)) return std::nullopt;
-    return value;
-}
-
 bool QueryResult::AllComputed() const {
     for (const ZoneResult& zone : Zones) {
         if (!zone.Ok()) return false;
@@ -124,16 +100,14 @@ bool QueryResult::AllComputed() const {
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
                           std::string_view zoneArgument) {
     QueryResult result;
-    const std::optional<float> parsed = ParseBasicSize(sizeText);
     // The size shown is the size computed: a text the float cannot hold
     // exactly ("3.0000002" is computed above 3 mm but would show as "3") is
     // refused rather than shown as a neighbour of itself.
-    const std::size_t point = std::min(sizeText.find('.'), sizeText.size());
-    const bool fineDecimals = sizeText.size() - point <= 1 + kExactDecimals;
-    if (parsed) result.SizeText = SingleText(*parsed);
-    result.SizeTooPrecise = parsed && (!fineDecimals || result.SizeText != PlainDecimal(sizeText));
-    const std::optional<float> size = result.SizeTooPrecise ? std::nullopt : parsed;
-    if (!size) result.SizeText = sizeText;
+    const BasicSizeReading reading = ReadBasicSize(sizeText);
+    result.SizeTooPrecise = reading.Refusal == SizeRefusal::TooPrecise;
+    const std::optional<float> size =
+        reading.Ok() ? std::optional<float>(reading.Value) : std::nullopt;
+    result.SizeText = reading.Ok() ? reading.Text : std::string(sizeText);
 
     const auto slash = zoneArgument.find('/');
     if (slash == std::string_view::npos) {

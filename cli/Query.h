@@ -14,8 +14,8 @@
 
 #include "engine/Deviations.h"
 #include "engine/FitOutcome.h"
-#include "engine/QueryState.h"
 #include "engine/SizeLimits.h"
+#include "engine/ToleranceData.h"
 #include "engine/ZoneCode.h"
 #include "results/Explanation.h"
 
@@ -23,11 +23,6 @@ namespace brimsel {
 
 inline constexpr std::int16_t kChinese = 1;
 inline constexpr std::int16_t kEnglish = 2;
-
-// A basic size written as a plain decimal number (digits with at most one
-// point: "100", "12.5", "007", ".5"), stored in single precision, from 0 to
-// 3150 mm. Signs, blanks, exponents and anything else give no size.
-std::optional<float> ParseBasicSize(std::string_view text);
 
 struct ZoneResult {
     std::string Zone;  // the normalised code, or the text as given when it was refused

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 #include "engine/ZoneCode.h"
 
 namespace brimsel {

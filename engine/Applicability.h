@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 #include "engine/ZoneCode.h"
 
 namespace brimsel {

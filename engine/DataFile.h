@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel {
 

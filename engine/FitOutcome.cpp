@@ -34,8 +34,7 @@ FitOutcome ComputeFitOutcome(std::int64_t holeUpper, std::int64_t holeLower,
 }
 
 FitOutcome ComputeFitOutcome(const ZoneDeviations& hole, const ZoneDeviations& shaft) {
-    return ComputeFitOutcome(hole.UpperUnits, hole.LowerUnits, shaft.UpperUnits,
-                             shaft.LowerUnits);
+    return ComputeFitOutcome(hole.UpperUnits, hole.LowerUnits, shaft.UpperUnits, shaft.LowerUnits);
 }
 
 }  // namespace brimsel

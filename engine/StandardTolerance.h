@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel {
 

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <deque>
 
+#include "engine/BasicSize.h"
 #include "engine/Deviations.h"
 #include "engine/ExactDecimal.h"
 #include "engine/FitOutcome.h"
-#include "engine/NumberText.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
 #include "ui/strings/MoreStrings.h"
@@ -229,14 +229,21 @@ FoundFit Describe(const Candidate& c, std::int64_t min, std::int64_t max, int re
 
 FitSearch FindFits(const ToleranceData& tables, const FitRequest& request) {
     FitSearch result;
-    const auto size = ReadExactDecimal(request.Size);
-    if (!size) {
-        result.Problem = FindProblem::SizeNotANumber;
-        return result;
-    }
-    if (size->Units < 0 || size->Units > 3150 * kExactScale) {
-        result.Problem = FindProblem::SizeOutside;
-        return result;
+    // Read as the window and brimsel-query read a size, so that every size
+    // comparison of the engine and the catalogue goes the same way.
+    const BasicSizeReading size = ReadBasicSize(request.Size);
+    switch (size.Refusal) {
+        case SizeRefusal::None:
+            break;
+        case SizeRefusal::NotANumber:
+            result.Problem = FindProblem::SizeNotANumber;
+            return result;
+        case SizeRefusal::Outside:
+            result.Problem = FindProblem::SizeOutside;
+            return result;
+        case SizeRefusal::TooPrecise:
+            result.Problem = FindProblem::SizeTooPrecise;
+            return result;
     }
     const auto min = ReadExactDecimal(request.Min);
     const auto max = ReadExactDecimal(request.Max);
@@ -248,9 +255,8 @@ FitSearch FindFits(const ToleranceData& tables, const FitRequest& request) {
         result.Problem = FindProblem::MinAboveMax;
         return result;
     }
-    // Read as the window reads its size box, so that every size comparison
-    // of the engine and the catalogue goes the same way.
-    result.BasicSize = static_cast<float>(ReadLeadingNumber(request.Size));
+    result.BasicSize = size.Value;
+    result.SizeText = size.Text;
 
     Search search(tables, request, result.BasicSize);
     std::vector<Candidate> candidates = search.Candidates();
@@ -329,6 +335,8 @@ std::string_view ProblemMessage(FindProblem problem, std::int16_t languageIndex)
         case FindProblem::SizeNotANumber:
         case FindProblem::SizeOutside:
             return LookUpMore(languageIndex, More::FinderBadSize);
+        case FindProblem::SizeTooPrecise:
+            return LookUpMore(languageIndex, More::TooManyDigits);
         case FindProblem::MinNotANumber:
             return LookUpMore(languageIndex, More::FinderBadMin);
         case FindProblem::MaxNotANumber:

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/FitKind.h"
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 
 namespace brimsel::fits {
 
@@ -34,6 +34,7 @@ enum class FindProblem {
     None,
     SizeNotANumber,
     SizeOutside,
+    SizeTooPrecise,
     MinNotANumber,
     MaxNotANumber,
     MinAboveMax
@@ -63,6 +64,7 @@ struct FoundFit {
 struct FitSearch {
     FindProblem Problem = FindProblem::None;
     float BasicSize = 0.0f;            // as the window holds the size
+    std::string SizeText;              // and as it shows it
     std::vector<FoundFit> Fits;        // the qualifying fits, ranked, at most Limit
     std::size_t Qualifying = 0;        // all qualifying fits, before Limit
     std::vector<FoundFit> NearMisses;  // only when nothing qualifies: the nearest few

@@ -169,9 +169,9 @@ void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) {
     // catalogue's lists depend on it.
     if (form_.Query.ErrorCode == error_code::kBasicSize ||
         form_.Query.BasicSize != search_.BasicSize) {
-        const auto size = ReadExactDecimal(SizeBox->text().toStdString());
-        if (!size) return;
-        WriteText(*form_.Text1, FromUtf8(ExactDecimalText(size->Units, size->Decimals)));
+        // Only a size the search accepted is passed on, as it shows it.
+        if (!search_.Ok()) return;
+        WriteText(*form_.Text1, FromUtf8(search_.SizeText));
     }
     if (fit.GroupKind < 0) {
         form_.OptionJZ[2]->click();

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/BasicSize.h"
 #include "engine/Deviations.h"
 #include "engine/FitOutcome.h"
 #include "engine/NumberText.h"
@@ -359,11 +360,12 @@ void Form1::Text1_Change() {
         FrameJZ->setEnabled(true);
         FrameGC->setEnabled(true);
         FramePH1->setEnabled(true);
-        const double typed = ReadLeadingNumber(text);
-        Query.BasicSize = static_cast<float>(typed);
+        // The box's leading number; a pasted minus sign, or more digits than
+        // the size keeps, is refused like a size above the standard's range.
+        const BasicSizeReading size = ReadBasicSize(text, SizeForm::Leading);
+        Query.BasicSize = size.Value;
         LabelJG->SetText(FromUtf8(SingleText(Query.BasicSize)));
-        // A pasted minus sign is refused like a size above the standard's range.
-        if (Query.BasicSize > kLargestBasicSize || typed < 0.0) {
+        if (!size.Ok()) {
             Query.ErrorCode = error_code::kBasicSize;
         } else if (OptionJZ[0]->isChecked()) {
             ListFitsForBaseHole();

@@ -37,10 +37,10 @@
 
 #include "engine/DataFile.h"
 #include "engine/Deviations.h"
-#include "engine/QueryState.h"
 #include "engine/ZoneCode.h"
 #include "results/Callout.h"
 #include "ui/Controls.h"
+#include "ui/QueryState.h"
 
 class QMenu;
 

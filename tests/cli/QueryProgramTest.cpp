@@ -5,6 +5,7 @@
 
 #include "TestData.h"
 #include "cli/Query.h"
+#include "engine/BasicSize.h"
 #include "engine/DataFile.h"
 
 namespace brimsel {
@@ -110,16 +111,21 @@ TEST(BrimselQuery, Runs) {
 }
 
 // The sizes exactly, as the runs cannot show them.
-TEST(ParseBasicSize, PlainDecimalsFrom0To3150) {
-    for (const test::TsvRow& row : test::ReadTsv("cli/sizes.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "\"" + row[0] + "\"");
-        const std::optional<float> size = ParseBasicSize(row[0]);
-        EXPECT_EQ(size.has_value(), row[1] != "-");
-        if (size && row[1] != "-") {
-            EXPECT_EQ(*size, std::stof(row[1]));
-        }
-    }
+class SizeRows : public testing::TestWithParam<test::TsvRow> {};
+
+TEST_P(SizeRows, ReadAsTheQueryAndTheSizeBoxReadThem) {
+    const test::TsvRow& row = GetParam();
+    const SizeForm form = row[1] == "box" ? SizeForm::Leading : SizeForm::Plain;
+    const BasicSizeReading size = ReadBasicSize(row[0], form);
+    constexpr std::string_view kRefusals[] = {"", "not-a-number", "outside", "too-precise"};
+    EXPECT_EQ(size.Ok() ? size.Text : std::string(kRefusals[static_cast<int>(size.Refusal)]),
+              row[2]);
+    // The value computed with, exactly; a refused size outside keeps it too.
+    if (!row[3].empty()) EXPECT_EQ(size.Value, std::stof(row[3]));
 }
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeRows, testing::ValuesIn(test::ReadTsv("cli/sizes.tsv")),
+                         test::RowName);
 
 }  // namespace
 }  // namespace brimsel

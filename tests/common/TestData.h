@@ -90,6 +90,11 @@ inline std::vector<TsvRow> ReadTsv(std::string_view name) {
     return rows;
 }
 
+// How gtest names a row's parameter: its file and line.
+inline void PrintTo(const TsvRow& row, std::ostream* out) {
+    *out << row.File.substr(row.File.find_last_of('/') + 1) << ":" << row.Line;
+}
+
 // A parameterised test's name for a row: the file's stem and the line
 // ("limits_12"), so that a failing row names itself and runs alone with
 // --gtest_filter=*limits_12.

@@ -210,7 +210,8 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
 TEST(FitFinder, RefusesBadRequestsAndKeepsTheLimit) {
     const FindProblem problems[] = {FindProblem::None,          FindProblem::SizeNotANumber,
                                     FindProblem::SizeOutside,   FindProblem::MinNotANumber,
-                                    FindProblem::MaxNotANumber, FindProblem::MinAboveMax};
+                                    FindProblem::MaxNotANumber, FindProblem::MinAboveMax,
+                                    FindProblem::SizeTooPrecise};
     for (const test::TsvRow& row : test::ReadTsv("fits/finder-requests.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
         const FitSearch found = FindFits(test::Shipped(), {row[0], row[1], row[2], FitScope::All,
