@@ -10,7 +10,7 @@
 #include "cli/Find.h"
 #include "cli/Inspect.h"
 #include "engine/DataFile.h"
-#include "ui/strings/StringTable.h"
+#include "texts/StringTable.h"
 
 #ifndef BRIMSEL_VERSION
 #error "BRIMSEL_VERSION must name the program's version"
@@ -234,9 +234,9 @@ constexpr OptionEntry kOptions[] = {
     {"--lang", "", true,
      [](CommandLine& cl, std::string_view value) {
          if (value == "zh") {
-             cl.Language = kChinese;
+             cl.Language = Language::Chinese;
          } else if (value == "en") {
-             cl.Language = kEnglish;
+             cl.Language = Language::English;
          } else {
              return "unknown language \"" + ShownText(value) + "\"; use zh or en";
          }
@@ -483,7 +483,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-                      std::int16_t language) {
+                      Language language) {
     OutputBuffer buffer(out);
     buffer.Data() += CsvHeader();
     BatchOutcome outcome;

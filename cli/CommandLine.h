@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/Query.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
@@ -32,7 +33,7 @@ struct CommandLine {
     bool Csv = false;
     bool Help = false;
     bool Version = false;
-    std::int16_t Language = kChinese;
+    brimsel::Language Language = brimsel::Language::Chinese;
     // --find only: every fit, one basis system ("hole", "shaft"; empty for
     // both), the most fits written (0: all); FindOption names the first one given.
     bool All = false;
@@ -78,6 +79,6 @@ struct BatchOutcome {
 // longer than kLongestBatchLine is not kept but written as one failed row
 // (code 1, empty size and zone).
 BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-                      std::int16_t language);
+                      Language language);
 
 }  // namespace brimsel

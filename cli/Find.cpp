@@ -7,8 +7,8 @@
 
 #include "cli/Query.h"
 #include "engine/ExactDecimal.h"
-#include "ui/strings/MoreStrings.h"
-#include "ui/strings/StringTable.h"
+#include "texts/MoreStrings.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 
@@ -62,7 +62,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
     }
     const bool near = found.Fits.empty();
     const auto& list = near ? found.NearMisses : found.Fits;
-    const std::int16_t language = options.Language;
+    const Language language = options.Language;
 
     if (options.Csv) {
         const std::string& size = found.SizeText;
@@ -83,14 +83,10 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
     }
 
     const auto text = [language](More id) { return std::string(LookUpMore(language, id)); };
-    std::string status = near ? text(More::FinderNone) : text(More::FinderFound);
-    if (const auto at = status.find("%1"); at != std::string::npos) {
-        status.replace(at, 2, std::to_string(found.Qualifying));
-    }
+    std::string status = FillIn(near ? text(More::FinderNone) : text(More::FinderFound),
+                                std::to_string(found.Qualifying));
     if (!near && found.Qualifying > list.size()) {
-        std::string shown = text(More::FinderShown);
-        shown.replace(shown.find("%1"), 2, std::to_string(list.size()));
-        status += shown;
+        status += FillIn(text(More::FinderShown), std::to_string(list.size()));
     }
     out += status + "\n";
     std::vector<Row> rows{

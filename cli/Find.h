@@ -10,6 +10,7 @@
 
 #include "engine/ToleranceData.h"
 #include "fits/FitFinder.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
@@ -21,7 +22,7 @@ struct FindOptions {
     std::optional<fits::BasisSystem> Basis;
     std::size_t Limit = 10;  // 0: every fit found
     bool Csv = false;
-    std::int16_t Language = 1;
+    brimsel::Language Language = brimsel::Language::Chinese;
 };
 
 // The CSV columns in their order; the header and every row follow this list.

@@ -9,7 +9,7 @@
 #include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
 #include "results/Explanation.h"
-#include "ui/strings/MoreStrings.h"
+#include "texts/MoreStrings.h"
 
 namespace brimsel {
 

@@ -8,8 +8,8 @@
 #include "engine/Deviations.h"
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
-#include "ui/strings/MoreStrings.h"
-#include "ui/strings/StringTable.h"
+#include "texts/MoreStrings.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 
@@ -73,7 +73,7 @@ void AppendReadablePrefix(std::string& out, const QueryResult& result, std::stri
 }
 
 void AppendReadableError(std::string& out, const QueryResult& result, std::int16_t code,
-                         std::int16_t language) {
+                         Language language) {
     if (code == error_code::kBasicSize && result.SizeTooPrecise) {
         out += "error 1: ";
         out += LookUpMore(language, More::TooManyDigits);
@@ -240,7 +240,7 @@ void AppendCsvRow(std::string& out, std::span<const std::string_view> fields) {
     out.append(begin, static_cast<std::size_t>(end - begin));
 }
 
-void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language) {
+void AppendCsvRows(std::string& out, const QueryResult& result, Language language) {
     for (const ZoneResult& zone : result.Zones) {
         CsvRow row;
         row[CsvColumn::Size] = result.SizeText;
@@ -288,7 +288,7 @@ void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t lan
     AppendCsvRow(out, row.Fields);
 }
 
-void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language) {
+void AppendReadableLines(std::string& out, const QueryResult& result, Language language) {
     for (const ZoneResult& zone : result.Zones) {
         AppendReadablePrefix(out, result, zone.Zone);
         if (!zone.Ok()) {

@@ -18,11 +18,9 @@
 #include "engine/ToleranceData.h"
 #include "engine/ZoneCode.h"
 #include "results/Explanation.h"
+#include "texts/Language.h"
 
 namespace brimsel {
-
-inline constexpr std::int16_t kChinese = 1;
-inline constexpr std::int16_t kEnglish = 2;
 
 struct ZoneResult {
     std::string Zone;  // the normalised code, or the text as given when it was refused
@@ -153,7 +151,7 @@ void AppendCsvField(std::string& out, std::string_view field);
 // largest and smallest clearance (ES - ei, EI - es) as their texts show them,
 // whose upper_text and lower_text stay empty, and whose texts, names and kind
 // fill max_text to kind. The columns from upper_size on belong to zone rows.
-void AppendCsvRows(std::string& out, const QueryResult& result, std::int16_t language);
-void AppendReadableLines(std::string& out, const QueryResult& result, std::int16_t language);
+void AppendCsvRows(std::string& out, const QueryResult& result, Language language);
+void AppendReadableLines(std::string& out, const QueryResult& result, Language language);
 
 }  // namespace brimsel

@@ -11,7 +11,7 @@
 #include "engine/FitOutcome.h"
 #include "engine/ZoneCode.h"
 #include "fits/Catalogue.h"
-#include "ui/strings/MoreStrings.h"
+#include "texts/MoreStrings.h"
 
 namespace brimsel::fits {
 
@@ -330,7 +330,7 @@ std::string_view BasisKeyword(BasisSystem basis) {
     return basis == BasisSystem::Hole ? "hole" : "shaft";
 }
 
-std::string_view ProblemMessage(FindProblem problem, std::int16_t languageIndex) {
+std::string_view ProblemMessage(FindProblem problem, Language languageIndex) {
     switch (problem) {
         case FindProblem::SizeNotANumber:
         case FindProblem::SizeOutside:

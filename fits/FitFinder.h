@@ -13,6 +13,7 @@
 
 #include "engine/FitKind.h"
 #include "engine/ToleranceData.h"
+#include "texts/Language.h"
 
 namespace brimsel::fits {
 
@@ -89,6 +90,6 @@ std::string_view BasisKeyword(BasisSystem basis);     // hole, shaft
 
 // What is wrong with a request, in the language of `languageIndex`; empty for
 // a request without a problem.
-std::string_view ProblemMessage(FindProblem problem, std::int16_t languageIndex);
+std::string_view ProblemMessage(FindProblem problem, Language languageIndex);
 
 }  // namespace brimsel::fits

@@ -27,9 +27,9 @@
 
 #include "FuzzSupport.h"
 #include "datafile/StandardTables.h"
+#include "texts/StringTable.h"
 #include "ui/Form1.h"
 #include "ui/MessageBox.h"
-#include "ui/strings/StringTable.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "engine/ExactDecimal.h"
 #include "engine/SizeLimits.h"
-#include "ui/strings/MoreStrings.h"
-#include "ui/strings/StringTable.h"
+#include "texts/MoreStrings.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 
@@ -75,7 +75,7 @@ std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form
     return std::nullopt;
 }
 
-std::optional<std::string> WriteResultText(const ShownFit& result, std::int16_t languageIndex) {
+std::optional<std::string> WriteResultText(const ShownFit& result, Language languageIndex) {
     const auto exact = ReadResult(result);
     if (!exact) return std::nullopt;
     std::string text;

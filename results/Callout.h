@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/FitOutcome.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
@@ -41,6 +42,6 @@ std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form
 // of fit and the kind of fit, one "name<TAB>value" line each, in the language
 // of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
 // The limits of fit are written as the window shows them, a zero as "0".
-std::optional<std::string> WriteResultText(const ShownFit& result, std::int16_t languageIndex);
+std::optional<std::string> WriteResultText(const ShownFit& result, Language languageIndex);
 
 }  // namespace brimsel

@@ -5,8 +5,8 @@
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
-#include "ui/strings/MoreStrings.h"
-#include "ui/strings/StringTable.h"
+#include "texts/MoreStrings.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 
@@ -89,14 +89,14 @@ std::string LimitFormula(const ZoneDeviations& z, ZoneMember member) {
            " + " + d.ToleranceUm + " = " + MicronText(f + it) + " µm";
 }
 
-std::string RangeText(const ZoneDerivation& d, std::int16_t language, bool brief) {
+std::string RangeText(const ZoneDerivation& d, Language language, bool brief) {
     const bool first = d.RangeLow == "0";
     const More text = brief ? (first ? More::FirstRangeShort : More::RangeShort)
                             : (first ? More::FirstSizeRange : More::SizeRange);
     return FillIn(LookUpMore(language, text), d.RangeLow, d.RangeHigh);
 }
 
-std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, std::int16_t language) {
+std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, Language language) {
     const ZoneDerivation& d = z.Derivation;
     if (d.Role == FundamentalRole::None) {
         return std::string(LookUpMore(language, More::NoFundamentalDeviation));
@@ -109,7 +109,7 @@ std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, std::int
 
 }  // namespace
 
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
+std::string_view ErrorMessage(std::int16_t code, Language language) {
     switch (code) {
         case error_code::kBasicSize:
             return LookUpString(language, kBasicSizeMessage);
@@ -126,30 +126,16 @@ std::string_view ErrorMessage(std::int16_t code, std::int16_t language) {
     }
 }
 
-std::string ErrorText(std::int16_t code, std::int16_t language) {
+std::string ErrorText(std::int16_t code, Language language) {
     std::string text = "error " + IntegerText(code);
     const std::string_view message = ErrorMessage(code, language);
     if (!message.empty()) text.append(": ").append(message);
     return text;
 }
 
-std::string FillIn(std::string_view text, std::string_view first, std::string_view second) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' &&
-            (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
                                      ZoneMember member, const ZoneDeviations& deviations,
-                                     std::int16_t language) {
+                                     Language language) {
     const ZoneDerivation& d = deviations.Derivation;
     const std::string_view separator = LookUpMore(language, More::Separator);
     std::vector<std::string> lines;
@@ -187,11 +173,11 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
 // The size is already beside the zone name wherever the line is shown.
 std::string ExplainZoneBriefly(std::string_view /*sizeText*/, std::string_view zone,
                                ZoneMember member, const ZoneDeviations& deviations,
-                               std::int16_t language) {
+                               Language language) {
     const ZoneDerivation& d = deviations.Derivation;
     const std::string separator(LookUpMore(language, More::Separator));
     std::string line(zone);
-    line += language == 2 ? ": " : "：";
+    line += language == Language::English ? ": " : "：";
     if (!deviations.Ok()) return line + ErrorText(deviations.ErrorCode, language);
     line += RangeText(d, language, true) + separator + GradeName(deviations.Grade) + " = " +
             d.ToleranceUm + " µm" + separator;

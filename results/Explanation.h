@@ -10,26 +10,24 @@
 
 #include "engine/Deviations.h"
 #include "engine/ZoneCode.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
 // The message of an error code in the given language (1 Chinese, 2 English);
 // empty for 0 and for codes that have none.
-std::string_view ErrorMessage(std::int16_t code, std::int16_t language);
+std::string_view ErrorMessage(std::int16_t code, Language language);
 
 // "error 31: <message>"
-std::string ErrorText(std::int16_t code, std::int16_t language);
+std::string ErrorText(std::int16_t code, Language language);
 
 // `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7").
 std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
                                      ZoneMember member, const ZoneDeviations& deviations,
-                                     std::int16_t language);
+                                     Language language);
 
 // One short line: size range, IT and the fundamental deviation, or the error.
 std::string ExplainZoneBriefly(std::string_view sizeText, std::string_view zone, ZoneMember member,
-                               const ZoneDeviations& deviations, std::int16_t language);
-
-// A text of the named table with "{1}", "{2}" replaced by the values.
-std::string FillIn(std::string_view text, std::string_view first, std::string_view second = {});
+                               const ZoneDeviations& deviations, Language language);
 
 }  // namespace brimsel

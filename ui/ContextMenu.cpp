@@ -20,13 +20,13 @@
 #include "engine/SizeLimits.h"
 #include "results/DiagramSvg.h"
 #include "results/Explanation.h"
+#include "texts/MoreStrings.h"
+#include "texts/StringTable.h"
 #include "ui/Appearance.h"
 #include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
 #include "ui/Layout.h"
 #include "ui/MessageBox.h"
-#include "ui/strings/MoreStrings.h"
-#include "ui/strings/StringTable.h"
 
 namespace brimsel::ui {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/ExactDecimal.h"
+#include "texts/StringTable.h"
 #include "ui/Form1.h"
 #include "ui/Layout.h"
-#include "ui/strings/StringTable.h"
 
 namespace brimsel::ui {
 
@@ -128,16 +128,19 @@ void FitFinderDialog::Refresh() {
     }
     const bool near = search_.Ok() && search_.Fits.empty();
     if (search_.Ok()) {
-        QString status = Text(More::FinderFound).arg(search_.Qualifying);
+        const Language language = form_.Query.LanguageIndex;
+        std::string status =
+            FillIn(LookUpMore(language, More::FinderFound), std::to_string(search_.Qualifying));
         if (search_.Qualifying > search_.Fits.size()) {
-            status += Text(More::FinderShown).arg(search_.Fits.size());
+            status += FillIn(LookUpMore(language, More::FinderShown),
+                             std::to_string(search_.Fits.size()));
         }
-        Status->setText(near ? Text(More::FinderNone) : status);
+        Status->setText(near ? Text(More::FinderNone) : FromUtf8(status));
     }
     Fits->headerItem()->setText(6,
                                 Text(near ? More::FinderMissColumn : More::FinderMarginMinColumn));
     Fits->headerItem()->setText(7, near ? QString() : Text(More::FinderMarginMaxColumn));
-    const std::int16_t language = form_.Query.LanguageIndex;
+    const Language language = form_.Query.LanguageIndex;
     const auto& list = near ? search_.NearMisses : search_.Fits;
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(list.size()));

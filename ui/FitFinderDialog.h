@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fits/FitFinder.h"
-#include "ui/strings/MoreStrings.h"
+#include "texts/MoreStrings.h"
 
 namespace brimsel::ui {
 

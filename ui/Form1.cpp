@@ -20,10 +20,10 @@
 #include "fits/Catalogue.h"
 #include "results/Diagram.h"
 #include "results/FitLimits.h"
+#include "texts/StringTable.h"
 #include "ui/Appearance.h"
 #include "ui/Layout.h"
 #include "ui/MessageBox.h"
-#include "ui/strings/StringTable.h"
 
 // The emblem lives in a static library, whose resource registration the
 // linker would drop unless something calls it.
@@ -324,7 +324,7 @@ void Form1::PlaceFractionBarLeft() {
 // ---- Start-up ---------------------------------------------------------------
 
 bool Form1::Form1_Load() {
-    Query.LanguageIndex = 1;
+    Query.LanguageIndex = Language::Chinese;
     DataFileResult file = ReadToleranceData();
     if (!file.Ok()) {
         ShowMessage(nullptr,
@@ -589,7 +589,7 @@ void Form1::ShowFitResult() {
                             LabelXC[1]->text().toStdString(), LabelXC[2]->text().toStdString()));
     DrawToleranceDiagram();
     const FitOutcome outcome = ComputeFitOutcome(HoleEvaluation, ShaftEvaluation);
-    const std::int16_t language = Query.LanguageIndex;
+    const Language language = Query.LanguageIndex;
     Label3[0]->SetText(FromUtf8(outcome.LargestText));
     Label3[1]->SetText(FromUtf8(outcome.SmallestText));
     Label1[0]->SetText(FromUtf8(LimitNameText(language, outcome.LargestName)) + QLatin1Char('='));

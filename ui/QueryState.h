@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/ToleranceData.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
@@ -22,7 +23,7 @@ struct QueryState {
     float BasicSize = 0.0f;      // mm
     bool HoleOk = false;
     bool ShaftOk = false;
-    std::int16_t LanguageIndex = 0;  // 1 Simplified Chinese, 2 English
+    Language LanguageIndex{};  // Chinese or English; 0 until the start-up sets it
     std::int16_t ErrorCode = 0;
     std::string HoleLetter;   // upper case: "H", "JS", "ZC"
     std::string HoleGrade;    // "7", "01", "0"; the lookup rewrites it to the grade number

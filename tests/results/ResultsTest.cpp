@@ -9,7 +9,7 @@
 #include "results/Diagram.h"
 #include "results/Explanation.h"
 #include "results/FitLimits.h"
-#include "ui/strings/StringTable.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 namespace {
@@ -21,11 +21,11 @@ TEST_P(FitOutcomeRows, LimitsNamesAndKindFromExactDeviations) {
     const test::TsvRow& row = GetParam();
     const auto units = [&](int i) { return test::Scaled(row[i], kExactDecimals); };
     const FitOutcome outcome = ComputeFitOutcome(units(0), units(1), units(2), units(3));
-    const auto text = [](int n) { return std::string(LookUpString(2, n)); };
+    const auto text = [](int n) { return std::string(LookUpString(Language::English, n)); };
     EXPECT_EQ(outcome.LargestText + "|" + outcome.SmallestText + "|" +
-                  std::string(LimitNameText(2, outcome.LargestName)) + "|" +
-                  std::string(LimitNameText(2, outcome.SmallestName)) + "|" +
-                  std::string(KindText(2, outcome.Kind)),
+                  std::string(LimitNameText(Language::English, outcome.LargestName)) + "|" +
+                  std::string(LimitNameText(Language::English, outcome.SmallestName)) + "|" +
+                  std::string(KindText(Language::English, outcome.Kind)),
               row[4] + "|" + row[5] + "|" + text(std::stoi(row[6])) + "|" +
                   text(std::stoi(row[7])) + "|" + text(std::stoi(row[8])));
     // The difference written independently, with the decimals of the text.
@@ -70,13 +70,17 @@ TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
             const int d = std::max({3, Decimals(row[a]), Decimals(row[b])});
             return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
         };
-        const auto name = [&](int i) { return std::string(LookUpString(2, std::stoi(row[i]))); };
+        const auto name = [&](int i) {
+            return std::string(LookUpString(Language::English, std::stoi(row[i])));
+        };
         const std::string ending = name(8) + "\t" + difference(2, 6) + "\n" + name(9) + "\t" +
                                    difference(3, 5) + "\nkind of fit\t" + name(10) + "\n";
-        EXPECT_TRUE(WriteResultText(fit, 2).value_or("").ends_with(ending)) << ending;
+        EXPECT_TRUE(WriteResultText(fit, Language::English).value_or("").ends_with(ending))
+            << ending;
     }
     const ShownFit blanked{"100", {"H7", " - - -", " - - -"}, {"g6", "-0.012", "-0.034"}, {}};
-    EXPECT_FALSE(WriteCallout(blanked, CalloutForm::Code) || WriteResultText(blanked, 1));
+    EXPECT_FALSE(WriteCallout(blanked, CalloutForm::Code) ||
+                 WriteResultText(blanked, Language::Chinese));
 }
 
 // As diagram.tsv writes commands: text 15,435 ZeroLine "0", line x1,y1 x2,y2 Pen,
@@ -162,7 +166,7 @@ TEST(Explanation, Rows) {
         const ZoneQuery query{zone.Letters, zone.Grade, std::stof(row[0]), true, zone.Text};
         const ZoneDeviations z = member == ZoneMember::Hole ? EvaluateHoleZone(tables, query)
                                                             : EvaluateShaftZone(tables, query);
-        const auto language = static_cast<std::int16_t>(std::stoi(row[2]));
+        const auto language = static_cast<Language>(std::stoi(row[2]));
         if (row[3] == "brief") {
             EXPECT_EQ(ExplainZoneBriefly(row[0], zone.Text, member, z, language), row[4]);
             continue;

@@ -3,14 +3,15 @@
 // twins say what the program builds on.
 
 #include "TestData.h"
-#include "ui/strings/StringTable.h"
+#include "texts/StringTable.h"
 
 namespace brimsel {
 namespace {
 
 TEST(StringTable, ContiguousTwinsThatAgree) {
     for (int n = 0; n <= 34; ++n) {
-        const std::string_view zh = LookUpString(1, n), en = LookUpString(2, n);
+        const std::string_view zh = LookUpString(Language::Chinese, n),
+                               en = LookUpString(Language::English, n);
         EXPECT_EQ(!zh.empty() && !en.empty(), n >= 1 && n <= 33) << n;
         EXPECT_EQ(zh.empty(), en.empty()) << n;
         // Han characters are three bytes led by 0xE4 to 0xE9; English has none.
@@ -22,8 +23,9 @@ TEST(StringTable, ContiguousTwinsThatAgree) {
         EXPECT_TRUE(LoadString(id).empty());
     for (const auto& row : test::ReadTsv("ui/string-meanings.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[0]);
-        for (const std::int16_t language : {std::int16_t{1}, std::int16_t{2}})
-            for (const std::string& word : test::Split(row[language], ' '))
+        for (const Language language : {Language::Chinese, Language::English})
+            for (const std::string& word :
+                 test::Split(row[static_cast<std::size_t>(language)], ' '))
                 EXPECT_NE(LookUpString(language, std::stoi(row[0])).find(word), std::string::npos);
     }
 }

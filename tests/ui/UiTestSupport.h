@@ -169,7 +169,7 @@ struct Driver {
             {"HoleOk", flag(q.HoleOk)}, {"ShaftOk", flag(q.ShaftOk)}, {"HoleGrade", q.HoleGrade},
             {"BasisIndex", std::to_string(q.BasisIndex)}, {"ShaftGrade", q.ShaftGrade},
             {"FitKindIndex", std::to_string(q.FitKindIndex)}, {"HoleLetter", q.HoleLetter},
-            {"LanguageIndex", std::to_string(q.LanguageIndex)}, {"ShaftLetter", q.ShaftLetter},
+            {"LanguageIndex", std::to_string(static_cast<int>(q.LanguageIndex))}, {"ShaftLetter", q.ShaftLetter},
             {"HoleUpperDev", single(q.HoleUpperDev)}, {"HoleLowerDev", single(q.HoleLowerDev)},
             {"ShaftUpperDev", single(q.ShaftUpperDev)}, {"ShaftLowerDev", single(q.ShaftLowerDev)},
             {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone}};

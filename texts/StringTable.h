@@ -6,16 +6,17 @@
 #include <string_view>
 
 #include "engine/FitKind.h"
+#include "texts/Language.h"
 
 namespace brimsel {
 
 // The text of a string id; empty for an id the table does not hold.
 std::string_view LoadString(int id);
 // Text number n (1..33) in the language of `languageIndex`: id languageIndex x 100 + n.
-std::string_view LookUpString(std::int16_t languageIndex, int n);
+std::string_view LookUpString(Language languageIndex, int n);
 
 // The kind of fit (strings 11..13) and the name of a limit of fit (19..22).
-std::string_view KindText(std::int16_t languageIndex, KindOfFit kind);
-std::string_view LimitNameText(std::int16_t languageIndex, FitLimitName name);
+std::string_view KindText(Language languageIndex, KindOfFit kind);
+std::string_view LimitNameText(Language languageIndex, FitLimitName name);
 
 }  // namespace brimsel

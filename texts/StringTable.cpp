@@ -1,4 +1,4 @@
-#include "ui/strings/StringTable.h"
+#include "texts/StringTable.h"
 
 #include <algorithm>
 #include <iterator>
@@ -100,11 +100,11 @@ std::string_view LoadString(int id) {
     return it->Text;
 }
 
-std::string_view LookUpString(std::int16_t languageIndex, int n) {
-    return LoadString(languageIndex * 100 + n);
+std::string_view LookUpString(Language languageIndex, int n) {
+    return LoadString(static_cast<int>(languageIndex) * 100 + n);
 }
 
-std::string_view KindText(std::int16_t languageIndex, KindOfFit kind) {
+std::string_view KindText(Language languageIndex, KindOfFit kind) {
     switch (kind) {
         case KindOfFit::Clearance:
             return LookUpString(languageIndex, 11);
@@ -116,7 +116,7 @@ std::string_view KindText(std::int16_t languageIndex, KindOfFit kind) {
     return LookUpString(languageIndex, 13);
 }
 
-std::string_view LimitNameText(std::int16_t languageIndex, FitLimitName name) {
+std::string_view LimitNameText(Language languageIndex, FitLimitName name) {
     switch (name) {
         case FitLimitName::LargestClearance:
             return LookUpString(languageIndex, 19);

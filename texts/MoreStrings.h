@@ -5,7 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+
+#include "texts/Language.h"
 
 namespace brimsel {
 
@@ -14,8 +17,7 @@ enum class More {
     LargestSize,
     SmallestSize,
 
-    // Derivations, measured-size checks and applicability; "{1}", "{2}" stand
-    // for the values put in.
+    // Derivations, measured-size checks and applicability.
     ExplainHeading,
     SizeRange,
     FirstSizeRange,
@@ -86,7 +88,10 @@ enum class More {
     Count  // not a text: the number of entries
 };
 
+// Every text that takes values marks them "{1}" and "{2}"; FillIn puts them in.
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second = {});
+
 // The text of `id` in the language of `languageIndex` (1 Chinese, 2 English).
-std::string_view LookUpMore(std::int16_t languageIndex, More id);
+std::string_view LookUpMore(Language languageIndex, More id);
 
 }  // namespace brimsel

@@ -1,4 +1,4 @@
-#include "ui/strings/MoreStrings.h"
+#include "texts/MoreStrings.h"
 
 #include <array>
 #include <cstddef>
@@ -90,8 +90,8 @@ constexpr Pair kTexts[] = {
     {More::FinderPreferred, "优先", "preferred"},
     {More::FinderCommon, "常用", "common"},
     {More::FinderOther, "其他", "other"},
-    {More::FinderFound, "符合的配合：%1", "Fits found: %1"},
-    {More::FinderShown, "，显示前 %1 个", "; the first %1 shown"},
+    {More::FinderFound, "符合的配合：{1}", "Fits found: {1}"},
+    {More::FinderShown, "，显示前 {1} 个", "; the first {1} shown"},
     {More::FinderNone, "没有符合的配合；最接近的：", "No fit qualifies; the nearest:"},
     {More::FinderBadSize, "基本尺寸应为 0 至 3150 mm 的数",
      "The basic size must be a number from 0 to 3150 mm"},
@@ -115,10 +115,24 @@ static_assert(InEnumOrder(), "every More entry once, in the order of the enumera
 
 }  // namespace
 
-std::string_view LookUpMore(std::int16_t languageIndex, More id) {
+std::string_view LookUpMore(Language languageIndex, More id) {
     const auto i = static_cast<std::size_t>(id);
     if (i >= std::size(kTexts)) return {};
-    return languageIndex == 2 ? kTexts[i].English : kTexts[i].Chinese;
+    return languageIndex == Language::English ? kTexts[i].English : kTexts[i].Chinese;
+}
+
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' && i + 2 < text.size() && text[i + 2] == '}' &&
+            (text[i + 1] == '1' || text[i + 1] == '2')) {
+            out += text[i + 1] == '1' ? first : second;
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 }  // namespace brimsel
