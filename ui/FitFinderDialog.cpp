@@ -1,5 +1,6 @@
 #include "ui/FitFinderDialog.h"
 
+#include <QApplication>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
@@ -76,8 +77,17 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
     for (QComboBox* list : {ScopeList, BasisList}) {
         connect(list, &QComboBox::currentIndexChanged, this, &FitFinderDialog::Refresh);
     }
+    // A click picks a row, and so do Enter and a double click, which Qt
+    // reports as an activation; a style may report a click as both. One
+    // gesture on one row is one pick: a second report of the same row within
+    // the double-click interval is the same pick.
     const auto apply = [this](QTreeWidgetItem* item) {
         const auto row = static_cast<std::size_t>(item->data(0, Qt::UserRole).toInt());
+        const bool again = picked_.isValid() && pickedRow_ == row &&
+                           picked_.elapsed() < QApplication::doubleClickInterval();
+        pickedRow_ = row;
+        picked_.start();
+        if (again) return;
         const auto& list = search_.Fits.empty() ? search_.NearMisses : search_.Fits;
         if (row < list.size()) ApplyFit(list[row]);
     };

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -48,6 +49,8 @@ class FitFinderDialog : public QDialog {
     Form1& form_;
     fits::FitSearch search_;
     bool opened_ = false;
+    QElapsedTimer picked_;  // since the last pick, of row pickedRow_
+    std::size_t pickedRow_ = 0;
 };
 
 // Rows the dialog lists at most; the status line gives the whole count.
