@@ -7,6 +7,7 @@
 
 #include "cli/Query.h"
 #include "engine/ExactDecimal.h"
+#include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 

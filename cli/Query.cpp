@@ -8,6 +8,7 @@
 #include "engine/Deviations.h"
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
+#include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 

@@ -307,26 +307,6 @@ ZoneDeviations EvaluateMember(const ToleranceData& tables, const ZoneQuery& quer
 
 }  // namespace
 
-std::string_view RuleKeyword(ZoneRule rule) {
-    switch (rule) {
-        case ZoneRule::None:
-            return "none";
-        case ZoneRule::Delta:
-            return "delta";
-        case ZoneRule::Symmetric:
-            return "symmetric";
-        case ZoneRule::SymmetricRounded:
-            return "symmetric-rounded";
-        case ZoneRule::M6Special:
-            return "m6-special";
-        case ZoneRule::GradeBand:
-            return "grade-band";
-        case ZoneRule::SmallSize:
-            return "small-size";
-    }
-    return "none";
-}
-
 ZoneDeviations EvaluateHoleZone(const ToleranceData& tables, const ZoneQuery& query) {
     return EvaluateMember(tables, query, kHole);
 }

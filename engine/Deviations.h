@@ -32,10 +32,6 @@ enum class ZoneRule : std::uint8_t {
     SmallSize,         // refused: sizes up to 1 mm take no A/B, IT14+, N above IT8
 };
 
-// A short stable keyword: "none", "delta", "symmetric", "symmetric-rounded",
-// "m6-special", "grade-band", "small-size".
-std::string_view RuleKeyword(ZoneRule rule);
-
 // Where a zone's numbers come from, written by the evaluation that computes
 // them. Texts are plain decimals (SingleText); empty when not reached.
 struct ZoneDerivation {

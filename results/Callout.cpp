@@ -5,6 +5,7 @@
 
 #include "engine/ExactDecimal.h"
 #include "engine/SizeLimits.h"
+#include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 

@@ -5,16 +5,13 @@
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
+#include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 
 namespace brimsel {
 
 namespace {
-
-constexpr int kBasicSizeMessage = 25;
-constexpr int kZoneMessage = 26;
-constexpr int kOutsideMessage = 27;
 
 // Micrometres exactly, as few decimals as the value needs ("17.5", "-25", "0.15").
 std::string MicronText(std::int64_t units) {
@@ -39,26 +36,6 @@ Symbols SymbolsOf(ZoneMember member) {
 
 std::string GradeName(std::string_view grade) {
     return "IT" + std::string(grade == "-1" ? std::string_view("01") : grade);
-}
-
-More RuleText(ZoneRule rule) {
-    switch (rule) {
-        case ZoneRule::Delta:
-            return More::RuleDelta;
-        case ZoneRule::Symmetric:
-            return More::RuleSymmetric;
-        case ZoneRule::SymmetricRounded:
-            return More::RuleSymmetricRounded;
-        case ZoneRule::M6Special:
-            return More::RuleM6Special;
-        case ZoneRule::GradeBand:
-            return More::RuleGradeBand;
-        case ZoneRule::SmallSize:
-            return More::RuleSmallSize;
-        case ZoneRule::None:
-            break;
-    }
-    return More::Count;
 }
 
 // "-3 + Δ = -3 + 13 = 10" or "0": the fundamental deviation as it was used.
@@ -109,23 +86,6 @@ std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, Language
 
 }  // namespace
 
-std::string_view ErrorMessage(std::int16_t code, Language language) {
-    switch (code) {
-        case error_code::kBasicSize:
-            return LookUpString(language, kBasicSizeMessage);
-        case error_code::kHoleZone:
-        case error_code::kShaftZone:
-            return LookUpString(language, kZoneMessage);
-        case error_code::kHoleOutside:
-        case error_code::kShaftOutside:
-        case error_code::kHoleSmallSize:
-        case error_code::kShaftSmallSize:
-            return LookUpString(language, kOutsideMessage);
-        default:
-            return {};
-    }
-}
-
 std::string ErrorText(std::int16_t code, Language language) {
     std::string text = "error " + IntegerText(code);
     const std::string_view message = ErrorMessage(code, language);
@@ -163,7 +123,7 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
                             limits.Smallest + " mm");
         }
     }
-    const More rule = RuleText(d.Rule);
+    const More rule = FindRuleMeaning(d.Rule).Text;
     if (rule != More::Count) {
         lines.push_back(FillIn(LookUpMore(language, More::RuleLine), LookUpMore(language, rule)));
     }

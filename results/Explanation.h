@@ -11,12 +11,9 @@
 #include "engine/Deviations.h"
 #include "engine/ZoneCode.h"
 #include "texts/Language.h"
+#include "texts/Meanings.h"
 
 namespace brimsel {
-
-// The message of an error code in the given language (1 Chinese, 2 English);
-// empty for 0 and for codes that have none.
-std::string_view ErrorMessage(std::int16_t code, Language language);
 
 // "error 31: <message>"
 std::string ErrorText(std::int16_t code, Language language);

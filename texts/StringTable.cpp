@@ -104,30 +104,4 @@ std::string_view LookUpString(Language languageIndex, int n) {
     return LoadString(static_cast<int>(languageIndex) * 100 + n);
 }
 
-std::string_view KindText(Language languageIndex, KindOfFit kind) {
-    switch (kind) {
-        case KindOfFit::Clearance:
-            return LookUpString(languageIndex, 11);
-        case KindOfFit::Transition:
-            return LookUpString(languageIndex, 12);
-        case KindOfFit::Interference:
-            break;
-    }
-    return LookUpString(languageIndex, 13);
-}
-
-std::string_view LimitNameText(Language languageIndex, FitLimitName name) {
-    switch (name) {
-        case FitLimitName::LargestClearance:
-            return LookUpString(languageIndex, 19);
-        case FitLimitName::SmallestClearance:
-            return LookUpString(languageIndex, 20);
-        case FitLimitName::LargestInterference:
-            return LookUpString(languageIndex, 21);
-        case FitLimitName::SmallestInterference:
-            break;
-    }
-    return LookUpString(languageIndex, 22);
-}
-
 }  // namespace brimsel

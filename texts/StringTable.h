@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/FitKind.h"
 #include "texts/Language.h"
 
 namespace brimsel {
@@ -14,9 +13,5 @@ namespace brimsel {
 std::string_view LoadString(int id);
 // Text number n (1..33) in the language of `languageIndex`: id languageIndex x 100 + n.
 std::string_view LookUpString(Language languageIndex, int n);
-
-// The kind of fit (strings 11..13) and the name of a limit of fit (19..22).
-std::string_view KindText(Language languageIndex, KindOfFit kind);
-std::string_view LimitNameText(Language languageIndex, FitLimitName name);
 
 }  // namespace brimsel

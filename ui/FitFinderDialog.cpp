@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ExactDecimal.h"
+#include "texts/Meanings.h"
 #include "texts/StringTable.h"
 #include "ui/Form1.h"
 #include "ui/Layout.h"

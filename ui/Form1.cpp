@@ -20,6 +20,7 @@
 #include "fits/Catalogue.h"
 #include "results/Diagram.h"
 #include "results/FitLimits.h"
+#include "texts/Meanings.h"
 #include "texts/StringTable.h"
 #include "ui/Appearance.h"
 #include "ui/Layout.h"
@@ -539,41 +540,19 @@ void Form1::ShowError(std::int16_t code) {
     FrameDT->setTitle(String(24));
     const QString blank = QString::fromLatin1(kBlankDeviation);
     QString message;
-    switch (code) {
-        case error_code::kBasicSize:
-            LabelSC[1]->SetText(blank);
-            LabelSC[2]->SetText(blank);
-            LabelXC[1]->SetText(blank);
-            LabelXC[2]->SetText(blank);
-            message = String(25);
-            FrameJZ->setEnabled(false);
-            FrameGC->setEnabled(false);
-            FramePH1->setEnabled(false);
-            break;
-        case error_code::kHoleZone:
-            LabelSC[1]->SetText(blank);
-            LabelSC[2]->SetText(blank);
-            message = String(26);
-            break;
-        case error_code::kShaftZone:
-            LabelXC[1]->SetText(blank);
-            LabelXC[2]->SetText(blank);
-            message = String(26);
-            break;
-        case error_code::kHoleOutside:
-        case error_code::kHoleSmallSize:
-            LabelSC[1]->SetText(blank);
-            LabelSC[2]->SetText(blank);
-            message = String(27);
-            break;
-        case error_code::kShaftOutside:
-        case error_code::kShaftSmallSize:
-            LabelXC[1]->SetText(blank);
-            LabelXC[2]->SetText(blank);
-            message = String(27);
-            break;
-        default:
-            break;
+    if (const ErrorMeaning* meaning = FindErrorMeaning(code)) {
+        for (const auto& [blanks, labels] : {std::pair(meaning->BlanksHole, &LabelSC),
+                                             std::pair(meaning->BlanksShaft, &LabelXC)}) {
+            if (!blanks) continue;
+            (*labels)[1]->SetText(blank);
+            (*labels)[2]->SetText(blank);
+        }
+        message = String(meaning->Message);
+    }
+    if (code == error_code::kBasicSize) {
+        FrameJZ->setEnabled(false);
+        FrameGC->setEnabled(false);
+        FramePH1->setEnabled(false);
     }
     Label4->SetText(QString());
     Label5->SetText(message);

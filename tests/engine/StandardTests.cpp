@@ -15,6 +15,7 @@
 #include "datafile/StandardTables.h"
 #include "engine/Applicability.h"
 #include "engine/DataFile.h"
+#include "texts/Meanings.h"
 
 namespace brimsel::test {
 namespace {

@@ -9,6 +9,7 @@
 #include "results/Diagram.h"
 #include "results/Explanation.h"
 #include "results/FitLimits.h"
+#include "texts/Meanings.h"
 #include "texts/StringTable.h"
 
 namespace brimsel {

@@ -10,6 +10,7 @@
 #include "cli/Query.h"
 #include "engine/ExactDecimal.h"
 #include "fits/FitFinder.h"
+#include "texts/Meanings.h"
 #include "texts/StringTable.h"
 
 namespace brimsel::ui {
@@ -103,8 +104,7 @@ TEST(EveryView, FitsOfTheFinestGradesAtTenSizes) {
     test::Driver d;
     d.Start("shown");
     d.form->OptionJZ[2]->click();
-    for (const std::string size :
-         {"0.5", "1", "2", "3", "10", "50", "120", "250", "280", "500"}) {
+    for (const std::string size : {"0.5", "1", "2", "3", "10", "50", "120", "250", "280", "500"}) {
         Enter(d, size);
         const FitsFound all = FindAll(d.form->Query.ToleranceTables, size, fits::FitScope::All);
         for (const std::string_view letters : kShaftLetters) {
