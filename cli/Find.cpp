@@ -7,6 +7,7 @@
 
 #include "cli/Query.h"
 #include "engine/ExactDecimal.h"
+#include "fits/FinderText.h"
 #include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
@@ -62,6 +63,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
         return kFindBadRequest;
     }
     const bool near = found.Fits.empty();
+    using fits::FinderStatus;
     const auto& list = near ? found.NearMisses : found.Fits;
     const Language language = options.Language;
 
@@ -83,29 +85,25 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
         return near ? kFindNearMisses : kFindFound;
     }
 
-    const auto text = [language](More id) { return std::string(LookUpMore(language, id)); };
-    std::string status = FillIn(near ? text(More::FinderNone) : text(More::FinderFound),
-                                std::to_string(found.Qualifying));
-    if (!near && found.Qualifying > list.size()) {
-        status += FillIn(text(More::FinderShown), std::to_string(list.size()));
+    out += FinderStatus(found, list.size(), language) + "\n";
+    using fits::FinderColumn;
+    constexpr FinderColumn kColumns[] = {FinderColumn::Fit,       FinderColumn::Max,
+                                         FinderColumn::Min,       FinderColumn::MarginMin,
+                                         FinderColumn::MarginMax, FinderColumn::Standing,
+                                         FinderColumn::Basis,     FinderColumn::Kind};
+    Row heading;
+    for (std::size_t i = 0; i < heading.size(); ++i) {
+        heading[i] = fits::ColumnHeading(kColumns[i], language, near);
     }
-    out += status + "\n";
-    std::vector<Row> rows{
-        {text(More::FinderFitColumn), text(More::FinderMaxColumn), text(More::FinderMinColumn),
-         text(near ? More::FinderMissColumn : More::FinderMarginMinColumn),
-         near ? "" : text(More::FinderMarginMaxColumn), text(More::FinderStandingColumn),
-         text(More::FinderBasisColumn), text(More::FinderKindColumn)}};
+    std::vector<Row> rows{heading};
     for (const fits::FoundFit& fit : list) {
         const int d = fit.Decimals;
-        const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
-                              : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
-                                                                           : More::FinderOther;
-        rows.push_back({fit.Hole + "/" + fit.Shaft, SignedDecimalText(fit.Max, d),
+        rows.push_back({fits::FitName(fit), SignedDecimalText(fit.Max, d),
                         SignedDecimalText(fit.Min, d),
                         near ? ExactDecimalText(fit.Miss, d) : SignedDecimalText(fit.MarginMin, d),
-                        near ? "" : SignedDecimalText(fit.MarginMax, d), text(standing),
-                        text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
-                                                                  : More::FinderShaftBasis),
+                        near ? "" : SignedDecimalText(fit.MarginMax, d),
+                        std::string(fits::StandingText(fit.Standing, language)),
+                        std::string(fits::BasisText(fit.Basis, language)),
                         std::string(KindText(language, fit.Kind))});
     }
     AppendTable(out, rows);

@@ -25,9 +25,9 @@ struct ErrorMeaning {
 };
 
 inline constexpr ErrorMeaning kErrorMeanings[] = {
-    {error_code::kBasicSize, 25, true, true},      {error_code::kHoleZone, 26, true, false},
-    {error_code::kShaftZone, 26, false, true},     {error_code::kHoleOutside, 27, true, false},
-    {error_code::kShaftOutside, 27, false, true},  {error_code::kHoleSmallSize, 27, true, false},
+    {error_code::kBasicSize, 25, true, true},       {error_code::kHoleZone, 26, true, false},
+    {error_code::kShaftZone, 26, false, true},      {error_code::kHoleOutside, 27, true, false},
+    {error_code::kShaftOutside, 27, false, true},   {error_code::kHoleSmallSize, 27, true, false},
     {error_code::kShaftSmallSize, 27, false, true},
 };
 

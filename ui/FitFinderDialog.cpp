@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ExactDecimal.h"
+#include "fits/FinderText.h"
 #include "texts/Meanings.h"
 #include "texts/StringTable.h"
 #include "ui/Form1.h"
@@ -31,6 +32,12 @@ void Pick(ListBox& list, const std::string& entry) {
     emit list.activated(index);
 }
 
+// The columns in the dialog's order.
+constexpr fits::FinderColumn kDialogColumns[] = {
+    fits::FinderColumn::Fit,       fits::FinderColumn::Max,      fits::FinderColumn::Min,
+    fits::FinderColumn::Kind,      fits::FinderColumn::Standing, fits::FinderColumn::Basis,
+    fits::FinderColumn::MarginMin, fits::FinderColumn::MarginMax};
+
 constexpr int kWidthTwips = 9600;
 constexpr int kHeightTwips = 6600;
 
@@ -51,10 +58,11 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
     Fits = new QTreeWidget(this);
     Fits->setRootIsDecorated(false);
     Fits->setUniformRowHeights(true);
-    Fits->setHeaderLabels({Text(More::FinderFitColumn), Text(More::FinderMaxColumn),
-                           Text(More::FinderMinColumn), Text(More::FinderKindColumn),
-                           Text(More::FinderStandingColumn), Text(More::FinderBasisColumn),
-                           Text(More::FinderMarginMinColumn), Text(More::FinderMarginMaxColumn)});
+    QStringList headings;
+    for (const fits::FinderColumn column : kDialogColumns) {
+        headings << FromUtf8(fits::ColumnHeading(column, form_.Query.LanguageIndex, false));
+    }
+    Fits->setHeaderLabels(headings);
     Fits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Fits->header()->setStretchLastSection(false);
     Fits->setToolTip(Text(More::FinderHint));
@@ -138,36 +146,28 @@ void FitFinderDialog::Refresh() {
         Status->setText(FromUtf8(fits::ProblemMessage(search_.Problem, form_.Query.LanguageIndex)));
     }
     const bool near = search_.Ok() && search_.Fits.empty();
-    if (search_.Ok()) {
-        const Language language = form_.Query.LanguageIndex;
-        std::string status =
-            FillIn(LookUpMore(language, More::FinderFound), std::to_string(search_.Qualifying));
-        if (search_.Qualifying > search_.Fits.size()) {
-            status += FillIn(LookUpMore(language, More::FinderShown),
-                             std::to_string(search_.Fits.size()));
-        }
-        Status->setText(near ? Text(More::FinderNone) : FromUtf8(status));
-    }
-    Fits->headerItem()->setText(6,
-                                Text(near ? More::FinderMissColumn : More::FinderMarginMinColumn));
-    Fits->headerItem()->setText(7, near ? QString() : Text(More::FinderMarginMaxColumn));
     const Language language = form_.Query.LanguageIndex;
+    if (search_.Ok()) {
+        const auto& listed = near ? search_.NearMisses : search_.Fits;
+        Status->setText(FromUtf8(fits::FinderStatus(search_, listed.size(), language)));
+    }
+    for (const int column : {6, 7}) {
+        Fits->headerItem()->setText(
+            column, FromUtf8(fits::ColumnHeading(kDialogColumns[column], language, near)));
+    }
     const auto& list = near ? search_.NearMisses : search_.Fits;
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(list.size()));
     for (std::size_t i = 0; i < list.size(); ++i) {
         const fits::FoundFit& fit = list[i];
-        const More standing = fit.Standing == fits::FitStanding::Preferred ? More::FinderPreferred
-                              : fit.Standing == fits::FitStanding::Common  ? More::FinderCommon
-                                                                           : More::FinderOther;
-        auto* item = new QTreeWidgetItem(QStringList{
-            FromUtf8(fit.Hole + "/" + fit.Shaft), Signed(fit.Max, fit.Decimals),
-            Signed(fit.Min, fit.Decimals), FromUtf8(KindText(language, fit.Kind)), Text(standing),
-            Text(fit.Basis == fits::BasisSystem::Hole ? More::FinderHoleBasis
-                                                      : More::FinderShaftBasis),
-            near ? FromUtf8(ExactDecimalText(fit.Miss, fit.Decimals))
-                 : Signed(fit.MarginMin, fit.Decimals),
-            near ? QString() : Signed(fit.MarginMax, fit.Decimals)});
+        auto* item = new QTreeWidgetItem(
+            QStringList{FromUtf8(fits::FitName(fit)), Signed(fit.Max, fit.Decimals),
+                        Signed(fit.Min, fit.Decimals), FromUtf8(KindText(language, fit.Kind)),
+                        FromUtf8(fits::StandingText(fit.Standing, language)),
+                        FromUtf8(fits::BasisText(fit.Basis, language)),
+                        near ? FromUtf8(ExactDecimalText(fit.Miss, fit.Decimals))
+                             : Signed(fit.MarginMin, fit.Decimals),
+                        near ? QString() : Signed(fit.MarginMax, fit.Decimals)});
         item->setData(0, Qt::UserRole, static_cast<int>(i));
         for (int column = 1; column < 8; ++column) {
             if (column < 3 || column > 5) item->setTextAlignment(column, Qt::AlignRight);
