@@ -77,8 +77,9 @@ std::optional<std::array<std::int64_t, 2>> ZoneLimits(const ToleranceData& table
     std::string grade;
     SplitZoneCode(zone, letters, grade);
     const bool hole = member == ZoneMember::Hole;
-    const ZoneQuery query{letters, grade, size, /*sizes up to 1 mm*/ true,
-                          hole ? zone : std::string_view(), Edition::Gb2020};
+    const ZoneQuery query{
+        letters,        grade, size, /*sizes up to 1 mm*/ true, hole ? zone : std::string_view(),
+        Edition::Gb2020};
     const ZoneDeviations deviations =
         hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     if (!deviations.Ok()) return std::nullopt;
@@ -108,8 +109,10 @@ ZoneList Group(const ToleranceData& tables, bool holeBasis, std::string_view bas
         for (const FigureFit& fit : figure) {
             if (fit.Base != base || fit.Mate.starts_with('*') != framed) continue;
             const std::string_view mate = DropPreferredMark(fit.Mate);
-            const auto found = KindAt(tables, holeBasis ? base : mate, holeBasis ? mate : base, size);
-            if (found && static_cast<std::int16_t>(*found) == kind) list.Entries.push_back(fit.Mate);
+            const auto found =
+                KindAt(tables, holeBasis ? base : mate, holeBasis ? mate : base, size);
+            if (found && static_cast<std::int16_t>(*found) == kind)
+                list.Entries.push_back(fit.Mate);
         }
     }
     list.Found = !list.Entries.empty();
