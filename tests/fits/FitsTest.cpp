@@ -263,6 +263,11 @@ TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
             if (nearest < 0 || miss < nearest) nearest = miss;
         }
         EXPECT_EQ(found.Considered, brute.size());
+        // Every fit of the standard is every fit in either edition.
+        if (request.Scope == FitScope::All && request.Edition != Edition::Gb1998) {
+            request.Edition = Edition::Gb1998;
+            EXPECT_EQ(found.Considered, FindFits(test::Shipped(), request).Considered);
+        }
         EXPECT_EQ(found.Qualifying, expected.size());
         EXPECT_EQ(std::to_string(expected.size()), row[5]);
         // Ranked: nearer miss, better standing, wider tolerances, nearer the middle.
