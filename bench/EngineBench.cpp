@@ -7,6 +7,7 @@
 #include "cli/CommandLine.h"
 #include "engine/Deviations.h"
 #include "engine/FitOutcome.h"
+#include "fits/Catalogue.h"
 #include "fits/FitFinder.h"
 
 namespace brimsel::bench {
@@ -54,9 +55,9 @@ BENCHMARK(BM_FitH7g6);
 // catalogue alone, and every H/any and any/h fit of the standard. The fit
 // above (BM_FitH7g6) is the floor: a search costs about as much as that many
 // single fits.
-void BM_FindFits(benchmark::State& state, fits::FitScope scope) {
+void BM_FindFits(benchmark::State& state, fits::FitScope scope, Edition edition) {
     const ToleranceData& tables = TablesBesideProgram();
-    const fits::FitRequest request{"40", "0.010", "0.050", scope, std::nullopt, 0};
+    const fits::FitRequest request{"40", "0.010", "0.050", scope, std::nullopt, 0, edition};
     std::size_t considered = 0;
     for (auto _ : state) {
         fits::FitSearch found = fits::FindFits(tables, request);
@@ -65,8 +66,26 @@ void BM_FindFits(benchmark::State& state, fits::FitScope scope) {
     }
     state.counters["fits"] = static_cast<double>(considered);
 }
-BENCHMARK_CAPTURE(BM_FindFits, catalogue, fits::FitScope::Catalogue)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_FindFits, all, fits::FitScope::All)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindFits, catalogue, fits::FitScope::Catalogue, Edition::Gb1998)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FindFits, all, fits::FitScope::All, Edition::Gb1998)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FindFits, catalogue_2020, fits::FitScope::Catalogue, Edition::Gb2020)
+    ->Unit(benchmark::kMicrosecond);
+
+// The lists the window fills for hole basis and clearance: the base zones
+// and the mates of H7. The 2020 lists compute each fit's kind at the size.
+void BM_Lists(benchmark::State& state, Edition edition) {
+    const ToleranceData& tables = TablesBesideProgram();
+    for (auto _ : state) {
+        fits::ZoneList bases = fits::BaseZones(tables, edition, 0, 0, 40.0f);
+        fits::ZoneList mates = fits::ListHoleBasisGroup(tables, edition, "0H7", 40.0f);
+        benchmark::DoNotOptimize(bases);
+        benchmark::DoNotOptimize(mates);
+    }
+}
+BENCHMARK_CAPTURE(BM_Lists, 1998, Edition::Gb1998)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Lists, 2020, Edition::Gb2020)->Unit(benchmark::kMicrosecond);
 
 // One fit query of the command: size and zone texts in, three CSV rows out.
 void BM_CommandFitRow(benchmark::State& state) {

@@ -258,7 +258,10 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
     double upper = 0.0;
     double lower = 0.0;
     if (symmetric) {
-        const bool rounded = g >= 7 && g <= 11 && IsOddWholeNumber(it);
+        // The 1998 edition rounds ±IT/2 of IT7..IT11 down to whole
+        // micrometres; the 2020 edition keeps the half micrometre.
+        const bool rounded =
+            query.Edition == Edition::Gb1998 && g >= 7 && g <= 11 && IsOddWholeNumber(it);
         const double t = rounded ? itMicrons - 1.0 : itMicrons;
         upper = t / 2000.0;
         lower = -upper;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Edition.h"
 #include "engine/ToleranceData.h"
 
 namespace brimsel {
@@ -15,6 +16,7 @@ struct ZoneQuery {
     float BasicSize = 0.0f;    // mm
     bool CustomBasis = false;  // the custom basis is selected: the rules for sizes up to 1 mm apply
     std::string_view ZoneText;  // the hole zone box's text; "M6" selects its special case
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // decides the JS/js rule
 };
 
 // Which limit deviation the fundamental deviation is.
@@ -25,8 +27,8 @@ enum class FundamentalRole : std::uint8_t { None, Upper, Lower };
 enum class ZoneRule : std::uint8_t {
     None,
     Delta,             // the table's value plus Δ (K, M, N up to IT8, P..ZC up to IT7)
-    Symmetric,         // JS/js: ±IT/2
-    SymmetricRounded,  // JS/js IT7..IT11 with an odd IT: ±(IT - 1)/2
+    Symmetric,         // JS/js: ±IT/2 (always in the 2020 edition)
+    SymmetricRounded,  // JS/js IT7..IT11 with an odd IT, 1998 edition: ±(IT - 1)/2
     M6Special,         // M6 above 250 up to 315 mm: ES = -9 µm
     GradeBand,         // J/j: each grade has a column of its own, not a formula
     SmallSize,         // refused: sizes up to 1 mm take no A/B, IT14+, N above IT8

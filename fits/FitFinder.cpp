@@ -29,14 +29,15 @@ struct ZoneValue {
 };
 
 ZoneValue Evaluate(const ToleranceData& tables, ZoneMember member, std::string_view letters,
-                   std::string_view grade, float size, bool customBasis) {
+                   std::string_view grade, float size, bool customBasis, Edition edition) {
     ZoneValue zone;
     zone.Text = std::string(letters) + std::string(grade);
     const bool hole = member == ZoneMember::Hole;
     // The window hands the engine the hole zone box's text, which decides the
     // special case of M6.
-    const ZoneQuery query{letters, grade, size, customBasis,
-                          hole ? std::string_view(zone.Text) : std::string_view()};
+    const ZoneQuery query{
+        letters, grade, size, customBasis, hole ? std::string_view(zone.Text) : std::string_view(),
+        edition};
     const ZoneDeviations deviations =
         hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     if (!deviations.Ok()) return zone;
@@ -99,19 +100,21 @@ class Search {
   private:
     bool Wanted(BasisSystem basis) const { return !request_.Basis || *request_.Basis == basis; }
 
-    // The catalogue's zones keep the rules of their basis system, as the
-    // window computes them there; a fit both systems offer is listed once,
-    // with its better standing (hole basis on a tie).
+    // The listed zones keep the rules of their basis system, as the window
+    // computes them there; a fit both systems offer is listed once, with its
+    // better standing (hole basis on a tie).
     void AddCatalogue(std::vector<Candidate>& out) {
+        const Edition edition = request_.Edition;
         for (const BasisSystem basis : {BasisSystem::Hole, BasisSystem::Shaft}) {
             if (!Wanted(basis)) continue;
             const bool holeBasis = basis == BasisSystem::Hole;
             for (std::int16_t kind = 0; kind <= 2; ++kind) {
-                const ZoneList bases = BaseZones(holeBasis ? 0 : 1, kind, size_);
+                const ZoneList bases = BaseZones(tables_, edition, holeBasis ? 0 : 1, kind, size_);
                 for (const std::string_view base : bases.Entries) {
                     const std::string key = FitGroupKey(kind, base);
-                    const ZoneList group = holeBasis ? ListHoleBasisGroup(key, size_)
-                                                     : ListShaftBasisGroup(key, size_);
+                    const ZoneList group = holeBasis
+                                               ? ListHoleBasisGroup(tables_, edition, key, size_)
+                                               : ListShaftBasisGroup(tables_, edition, key, size_);
                     for (const std::string_view entry : group.Entries) {
                         AddCatalogueFit(out, basis, kind, holeBasis ? base : entry,
                                         holeBasis ? entry : base);
@@ -128,7 +131,9 @@ class Search {
         if (!hole.Ok || !shaft.Ok) return;
         Candidate c = Pair(hole, shaft, basis, static_cast<int>(out.size()));
         const bool preferred = holeEntry.starts_with('*') || shaftEntry.starts_with('*');
-        c.Standing = preferred ? FitStanding::Preferred : FitStanding::Common;
+        c.Standing = preferred                             ? FitStanding::Preferred
+                     : request_.Edition == Edition::Gb2020 ? FitStanding::Listed
+                                                           : FitStanding::Common;
         c.GroupKind = kind;
         c.HoleEntry = holeEntry;
         c.ShaftEntry = shaftEntry;
@@ -154,7 +159,8 @@ class Search {
         std::string letters;
         std::string grade;
         SplitZoneCode(text, letters, grade);
-        catalogueZones_.push_back(Evaluate(tables_, member, letters, grade, size_, false));
+        catalogueZones_.push_back(
+            Evaluate(tables_, member, letters, grade, size_, false, request_.Edition));
         return catalogueZones_.back();
     }
 
@@ -165,13 +171,14 @@ class Search {
         shafts_.reserve(kZones);
         for (const std::string_view letters : kHoleLetters) {
             for (const std::string_view grade : kGradeTexts) {
-                holes_.push_back(Evaluate(tables_, ZoneMember::Hole, letters, grade, size_, true));
+                holes_.push_back(Evaluate(tables_, ZoneMember::Hole, letters, grade, size_, true,
+                                          request_.Edition));
             }
         }
         for (const std::string_view letters : kShaftLetters) {
             for (const std::string_view grade : kGradeTexts) {
-                shafts_.push_back(
-                    Evaluate(tables_, ZoneMember::Shaft, letters, grade, size_, true));
+                shafts_.push_back(Evaluate(tables_, ZoneMember::Shaft, letters, grade, size_, true,
+                                           request_.Edition));
             }
         }
         std::vector<bool> taken(kZones * kZones, false);
@@ -308,6 +315,8 @@ std::string_view ScopeKeyword(FitStanding standing) {
             return "preferred";
         case FitStanding::Common:
             return "common";
+        case FitStanding::Listed:
+            return "listed";
         case FitStanding::Other:
             break;
     }

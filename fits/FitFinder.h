@@ -1,5 +1,5 @@
 // From a required range of clearance to the fits that give it: the preferred
-// and common fits of the catalogue, or every hole-basis and shaft-basis fit
+// and common fits of the edition's list, or every hole-basis and shaft-basis fit
 // of the standard, each computed as the main window shows it once applied,
 // compared and ranked in exact integers (ten-millionths of a millimetre).
 #pragma once
@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Edition.h"
 #include "engine/FitKind.h"
 #include "engine/ToleranceData.h"
 #include "texts/Language.h"
@@ -19,16 +20,18 @@ namespace brimsel::fits {
 
 enum class FitScope { Catalogue, All };
 enum class BasisSystem { Hole, Shaft };
-// In ranking order.
-enum class FitStanding { Preferred, Common, Other };
+// In ranking order. Common: the 1999 catalogue's other fits; Listed: the
+// 2020 figures' fits that are not framed. A search meets only one of the two.
+enum class FitStanding { Preferred, Common, Listed, Other };
 
 struct FitRequest {
     std::string_view Size;  // basic size, mm, 0..3150
     std::string_view Min;   // smallest clearance wanted, mm; negative: an interference
     std::string_view Max;   // largest clearance wanted, mm
     FitScope Scope = FitScope::Catalogue;
-    std::optional<BasisSystem> Basis;  // none: both systems
-    std::size_t Limit = 0;             // most fits returned; 0: all of them
+    std::optional<BasisSystem> Basis;                     // none: both systems
+    std::size_t Limit = 0;                                // most fits returned; 0: all of them
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // the JS/js rule and the list
 };
 
 enum class FindProblem {
@@ -46,7 +49,7 @@ struct FoundFit {
     std::string Shaft;
     BasisSystem Basis = BasisSystem::Hole;
     FitStanding Standing = FitStanding::Other;
-    // Catalogue fits: the fit kind button of their group (0 clearance,
+    // Fits of the edition's list: the fit kind button of their group (0 clearance,
     // 1 transition, 2 interference) and the zones as the lists write them,
     // preferred mark included ("*g6"). -1 and empty for other fits.
     std::int16_t GroupKind = -1;
@@ -76,7 +79,7 @@ struct FitSearch {
 // Near misses offered when nothing qualifies (fewer when Limit is smaller).
 inline constexpr std::size_t kNearMisses = 5;
 
-// Ranking: preferred, common, then other fits; within each the widest sum of
+// Ranking: preferred, common or listed, then other fits; within each the widest sum of
 // both tolerances first (the cheapest to make), then the band whose middle
 // lies nearest the middle of the requested range, then hole basis before
 // shaft basis and the catalogue's (or the standard's letter and grade) order.
@@ -84,7 +87,7 @@ inline constexpr std::size_t kNearMisses = 5;
 FitSearch FindFits(const ToleranceData& tables, const FitRequest& request);
 
 // Keywords of the command's CSV and readable lines.
-std::string_view ScopeKeyword(FitStanding standing);  // preferred, common, other
+std::string_view ScopeKeyword(FitStanding standing);  // preferred, common, listed, other
 std::string_view KindKeyword(KindOfFit kind);         // clearance, transition, interference
 std::string_view BasisKeyword(BasisSystem basis);     // hole, shaft
 

@@ -1,9 +1,11 @@
 // Any bytes as Quorbel.dat: the reader accepts or rejects them without
 // reading or allocating past them, and tables it accepts are safe to index
-// for every hole and shaft computation.
+// for every hole and shaft computation in both editions and for the 2020
+// fit lists, which the tables decide.
 #include "FuzzSupport.h"
 #include "engine/DataFile.h"
 #include "engine/Deviations.h"
+#include "fits/Catalogue.h"
 
 namespace {
 
@@ -55,16 +57,42 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        : i == 1 ? "6"
                                                 : kGrades[next() % kGrades.size()];
         const float basicSize = i < 2 ? 100.0f : kSizes[next() % kSizes.size()];
-        const bool custom = (next() & 1) != 0;
+        const auto bits = next();
+        const bool custom = (bits & 1) != 0;
+        const auto edition = (bits & 2) != 0 ? brimsel::Edition::Gb2020 : brimsel::Edition::Gb1998;
         std::string letters(kHoleLetters[letter]);
         if (!hole) std::ranges::transform(letters, letters.begin(), ::tolower);
         const std::string zone = letters + std::string(grade);
-        const brimsel::ZoneQuery query{letters, grade, basicSize, custom,
-                                       hole ? std::string_view(zone) : ""};
+        const brimsel::ZoneQuery query{
+            letters, grade, basicSize, custom, hole ? std::string_view(zone) : "", edition};
         const brimsel::ZoneDeviations r = hole ? brimsel::EvaluateHoleZone(tables, query)
                                                : brimsel::EvaluateShaftZone(tables, query);
         if (r.Ok() && (r.UpperText.empty() || r.LowerText.empty()))
             Fail("a computed zone without captions");
+    }
+    // Any list offered selects one of its entries, and names its groups only.
+    const float listSize = kSizes[next() % kSizes.size()];
+    for (std::int16_t basis = 0; basis <= 1; ++basis) {
+        for (std::int16_t kind = 0; kind <= 2; ++kind) {
+            using namespace brimsel::fits;
+            const auto usable = [](const ZoneList& list) {
+                return list.Entries.empty()
+                           ? !list.Found && list.DefaultPosition == -1
+                           : list.Found && list.DefaultPosition >= 0 &&
+                                 std::size_t(list.DefaultPosition) < list.Entries.size();
+            };
+            const ZoneList bases =
+                BaseZones(tables, brimsel::Edition::Gb2020, basis, kind, listSize);
+            if (!usable(bases)) Fail("a base list without its selection");
+            for (const std::string_view base : bases.Entries) {
+                const std::string key = FitGroupKey(kind, base);
+                const ZoneList group =
+                    basis == 0
+                        ? ListHoleBasisGroup(tables, brimsel::Edition::Gb2020, key, listSize)
+                        : ListShaftBasisGroup(tables, brimsel::Edition::Gb2020, key, listSize);
+                if (!group.Found || !usable(group)) Fail("a base zone without its fits");
+            }
+        }
     }
     return 0;
 }

@@ -164,5 +164,14 @@ TEST(SizeLimits, RowsAndChecks) {
     }
 }
 
+// The command line's edition keywords, and texts that name no edition.
+TEST(Edition, KeywordsReadBackAndNothingElse) {
+    for (const std::string_view keyword : {"1998", "2020"})
+        EXPECT_EQ(EditionKeyword(ReadEdition(keyword).value()), keyword);
+    EXPECT_EQ(ReadEdition("1998"), Edition::Gb1998);
+    for (const std::string_view bad : {"2019", "", " 1998", "2020 ", "GB1998"})
+        EXPECT_FALSE(ReadEdition(bad)) << bad;
+}
+
 }  // namespace
 }  // namespace brimsel::test

@@ -84,7 +84,9 @@ inline void CheckZoneRow(const ToleranceData& tables, const TsvRow& row, std::si
     };
     e.Exact = e.Exact || option("exact");
     const std::string text = option("text").value_or(letters + grade);
-    const ZoneQuery query{letters, grade, size, option("custom").has_value(), text};
+    const ZoneQuery query{letters, grade,
+                          size,    option("custom").has_value(),
+                          text,    ReadEdition(option("edition").value_or("1998")).value()};
     const bool hole = !letters.empty() && std::isupper(static_cast<unsigned char>(letters[0]));
     const auto r = hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     std::string why = Mismatch(r, e);

@@ -157,14 +157,17 @@ TEST(Diagram, LevelsAndCommands) {
 
 // The window's one line of derivation and the query command's lines
 // for each special rule, against the standard's worked examples.
-// size, zone, language (1 or 2), "brief" and the line, or a line number and the line.
+// size, zone, language (1 or 2), "brief" and the line, or a line number and
+// the line; then the edition when not 1998.
 TEST(Explanation, Rows) {
     static const ToleranceData tables = BuildStandardTables();
     for (const test::TsvRow& row : test::ReadTsv("results/explanations.tsv")) {
         const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
         const ZoneMember member = MemberByCase(row[1]);
         const NormalisedZone zone = NormaliseZoneCode(row[1], member);
-        const ZoneQuery query{zone.Letters, zone.Grade, std::stof(row[0]), true, zone.Text};
+        const ZoneQuery query{
+            zone.Letters, zone.Grade, std::stof(row[0]),
+            true,         zone.Text,  ReadEdition(row.Fields.size() > 5 ? row[5] : "1998").value()};
         const ZoneDeviations z = member == ZoneMember::Hole ? EvaluateHoleZone(tables, query)
                                                             : EvaluateShaftZone(tables, query);
         const auto language = static_cast<Language>(std::stoi(row[2]));
