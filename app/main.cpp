@@ -100,6 +100,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(brimsel::ui::fonts::Make(brimsel::ui::fonts::kArial, 9));
     brimsel::ui::Form1 form;
     QApplication::setFont(userFont);
+    form.SettingsFile = brimsel::ui::Form1::UsualSettingsFile();
     if (!form.Form1_Load()) return EXIT_FAILURE;
     form.show();
     return QApplication::exec();

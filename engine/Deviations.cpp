@@ -300,6 +300,7 @@ ZoneDeviations EvaluateMember(const ToleranceData& tables, const ZoneQuery& quer
                               const MemberRules& member) {
     SizeRange range;
     ZoneDeviations result;
+    result.Derivation.Edition = query.Edition;
     result.ErrorCode = EvaluateZone(tables, query, member, range, result);
     if (range.High > 0.0f) {
         result.Derivation.RangeLow = SingleText(range.Low);

@@ -44,6 +44,7 @@ struct ZoneDerivation {
     std::string DeltaUm;        // Δ when it was added
     FundamentalRole Role = FundamentalRole::None;
     ZoneRule Rule = ZoneRule::None;
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // whose rules and words apply
 };
 
 struct ZoneDeviations {

@@ -33,6 +33,7 @@ std::string FitName(const FoundFit& fit) { return fit.Hole + "/" + fit.Shaft; }
 std::string_view StandingText(FitStanding standing, Language language) {
     const More text = standing == FitStanding::Preferred ? More::FinderPreferred
                       : standing == FitStanding::Common  ? More::FinderCommon
+                      : standing == FitStanding::Listed  ? More::FinderListed
                                                          : More::FinderOther;
     return LookUpMore(language, text);
 }

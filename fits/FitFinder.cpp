@@ -339,13 +339,13 @@ std::string_view BasisKeyword(BasisSystem basis) {
     return basis == BasisSystem::Hole ? "hole" : "shaft";
 }
 
-std::string_view ProblemMessage(FindProblem problem, Language languageIndex) {
+std::string_view ProblemMessage(FindProblem problem, Language languageIndex, Edition edition) {
     switch (problem) {
         case FindProblem::SizeNotANumber:
         case FindProblem::SizeOutside:
-            return LookUpMore(languageIndex, More::FinderBadSize);
+            return LookUpMore(languageIndex, More::FinderBadSize, edition);
         case FindProblem::SizeTooPrecise:
-            return LookUpMore(languageIndex, More::TooManyDigits);
+            return LookUpMore(languageIndex, More::TooManyDigits, edition);
         case FindProblem::MinNotANumber:
             return LookUpMore(languageIndex, More::FinderBadMin);
         case FindProblem::MaxNotANumber:

@@ -91,8 +91,9 @@ std::string_view ScopeKeyword(FitStanding standing);  // preferred, common, list
 std::string_view KindKeyword(KindOfFit kind);         // clearance, transition, interference
 std::string_view BasisKeyword(BasisSystem basis);     // hole, shaft
 
-// What is wrong with a request, in the language of `languageIndex`; empty for
-// a request without a problem.
-std::string_view ProblemMessage(FindProblem problem, Language languageIndex);
+// What is wrong with a request, in the language of `languageIndex` and the
+// words of the edition; empty for a request without a problem.
+std::string_view ProblemMessage(FindProblem problem, Language languageIndex,
+                                Edition edition = Edition::Gb1998);
 
 }  // namespace brimsel::fits

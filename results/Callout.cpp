@@ -83,8 +83,8 @@ std::optional<std::string> WriteResultText(const ShownFit& result, Language lang
     const auto line = [&](std::string_view name, std::string_view value) {
         text.append(name).append("\t").append(value).append("\n");
     };
-    const auto string = [&](int n) { return LookUpString(languageIndex, n); };
-    const auto more = [&](More id) { return LookUpMore(languageIndex, id); };
+    const auto string = [&](int n) { return LookUpString(languageIndex, n, result.Edition); };
+    const auto more = [&](More id) { return LookUpMore(languageIndex, id, result.Edition); };
 
     line(string(2), result.BasicSize + " mm");
     for (const auto& [name, shown, member] : {std::tuple(17, &result.Hole, &exact->Hole),
@@ -101,6 +101,7 @@ std::optional<std::string> WriteResultText(const ShownFit& result, Language lang
     line(LimitNameText(languageIndex, fit.SmallestName),
          Signed(fit.Smallest, fit.SmallestDecimals));
     line(more(More::KindOfFit), KindText(languageIndex, fit.Kind));
+    if (result.Edition == Edition::Gb2020) line(more(More::Standard), more(More::Edition2020));
     return text;
 }
 

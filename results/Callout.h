@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Edition.h"
 #include "engine/FitOutcome.h"
 #include "texts/Language.h"
 
@@ -24,6 +25,7 @@ struct ShownFit {
     MemberResult Hole;
     MemberResult Shaft;
     FitOutcome Outcome;  // the limits and the kind, from the exact deviations
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // whose terms the text uses
 };
 
 enum class CalloutForm {
@@ -42,6 +44,7 @@ std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form
 // of fit and the kind of fit, one "name<TAB>value" line each, in the language
 // of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
 // The limits of fit are written as the window shows them, a zero as "0".
+// Under the 2020 edition the names are its terms and a last line names it.
 std::optional<std::string> WriteResultText(const ShownFit& result, Language languageIndex);
 
 }  // namespace brimsel

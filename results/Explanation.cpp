@@ -86,9 +86,9 @@ std::string FundamentalLine(const ZoneDeviations& z, ZoneMember member, Language
 
 }  // namespace
 
-std::string ErrorText(std::int16_t code, Language language) {
+std::string ErrorText(std::int16_t code, Language language, Edition edition) {
     std::string text = "error " + IntegerText(code);
-    const std::string_view message = ErrorMessage(code, language);
+    const std::string_view message = ErrorMessage(code, language, edition);
     if (!message.empty()) text.append(": ").append(message);
     return text;
 }
@@ -98,9 +98,10 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
                                      Language language) {
     const ZoneDerivation& d = deviations.Derivation;
     const std::string_view separator = LookUpMore(language, More::Separator);
+    const auto term = [&](More id) { return LookUpMore(language, id, d.Edition); };
     std::vector<std::string> lines;
-    lines.push_back(FillIn(LookUpMore(language, More::ExplainHeading), zone, sizeText));
-    if (!deviations.Ok()) lines.push_back(ErrorText(deviations.ErrorCode, language));
+    lines.push_back(FillIn(term(More::ExplainHeading), zone, sizeText));
+    if (!deviations.Ok()) lines.push_back(ErrorText(deviations.ErrorCode, language, d.Edition));
     if (!d.RangeHigh.empty()) lines.push_back(RangeText(d, language, false));
     if (!d.ToleranceUm.empty()) {
         lines.push_back(FillIn(LookUpMore(language, More::StandardTolerance),
@@ -117,9 +118,8 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
         const SizeLimits limits =
             ComputeSizeLimits(sizeText, deviations.UpperText, deviations.LowerText);
         if (limits.Ok) {
-            lines.push_back(std::string(LookUpMore(language, More::LargestSize)) + " " +
-                            limits.Largest + " mm" + std::string(separator) +
-                            std::string(LookUpMore(language, More::SmallestSize)) + " " +
+            lines.push_back(std::string(term(More::LargestSize)) + " " + limits.Largest + " mm" +
+                            std::string(separator) + std::string(term(More::SmallestSize)) + " " +
                             limits.Smallest + " mm");
         }
     }
@@ -138,7 +138,7 @@ std::string ExplainZoneBriefly(std::string_view /*sizeText*/, std::string_view z
     const std::string separator(LookUpMore(language, More::Separator));
     std::string line(zone);
     line += language == Language::English ? ": " : "：";
-    if (!deviations.Ok()) return line + ErrorText(deviations.ErrorCode, language);
+    if (!deviations.Ok()) return line + ErrorText(deviations.ErrorCode, language, d.Edition);
     line += RangeText(d, language, true) + separator + GradeName(deviations.Grade) + " = " +
             d.ToleranceUm + " µm" + separator;
     if (d.Role == FundamentalRole::None) return line + LimitFormula(deviations, member);

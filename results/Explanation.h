@@ -15,10 +15,11 @@
 
 namespace brimsel {
 
-// "error 31: <message>"
-std::string ErrorText(std::int16_t code, Language language);
+// "error 31: <message>", the message in the words of the edition.
+std::string ErrorText(std::int16_t code, Language language, Edition edition = Edition::Gb1998);
 
-// `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7").
+// `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7");
+// the terms are those of the edition the deviations were computed in.
 std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
                                      ZoneMember member, const ZoneDeviations& deviations,
                                      Language language);

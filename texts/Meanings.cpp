@@ -38,9 +38,9 @@ const ErrorMeaning* FindErrorMeaning(std::int16_t code) {
     return it == std::end(kErrorMeanings) ? nullptr : it;
 }
 
-std::string_view ErrorMessage(std::int16_t code, Language language) {
+std::string_view ErrorMessage(std::int16_t code, Language language, Edition edition) {
     const ErrorMeaning* meaning = FindErrorMeaning(code);
-    return meaning ? LookUpString(language, meaning->Message) : std::string_view();
+    return meaning ? LookUpString(language, meaning->Message, edition) : std::string_view();
 }
 
 const RuleMeaning& FindRuleMeaning(ZoneRule rule) {

@@ -33,8 +33,9 @@ inline constexpr ErrorMeaning kErrorMeanings[] = {
 
 // The entry of a code; nothing for 0 and unknown codes.
 const ErrorMeaning* FindErrorMeaning(std::int16_t code);
-// The message of an error code; empty for 0 and unknown codes.
-std::string_view ErrorMessage(std::int16_t code, Language language);
+// The message of an error code, in the words of the edition; empty for 0 and unknown codes.
+std::string_view ErrorMessage(std::int16_t code, Language language,
+                              Edition edition = Edition::Gb1998);
 
 struct RuleMeaning {
     ZoneRule Rule;

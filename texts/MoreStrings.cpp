@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
+
+#include "texts/StringTable.h"
 
 namespace brimsel {
 
@@ -102,6 +105,57 @@ constexpr Pair kTexts[] = {
     {More::FinderMinAboveMax, "最小间隙大于最大间隙",
      "The smallest clearance is above the largest"},
     {More::FinderHint, "单击一个配合，主窗口即显示它", "Click a fit to show it in the main window"},
+
+    // The editions.
+    {More::Standard, "标准", "Standard"},
+    {More::Edition1998, "GB/T 1800.3-1998 · GB/T 1801-1999", "GB/T 1800.3-1998 · GB/T 1801-1999"},
+    {More::Edition2020, "GB/T 1800.1-2020 · GB/T 1800.2-2020",
+     "GB/T 1800.1-2020 · GB/T 1800.2-2020"},
+    {More::EditionNotSaved, "所选标准未能保存，下次启动时不会沿用：",
+     "The choice of standard could not be saved for the next start: "},
+    {More::FiguresNote, "GB/T 1800.1-2020 图中的配合，框内的优先配合在前",
+     "the fits of the figures of GB/T 1800.1-2020, the framed (preferred) ones first"},
+    {More::NominalSize, "公称尺寸", "Nominal size"},
+    {More::UpperLimitDeviation, "上极限偏差", "upper limit deviation"},
+    {More::LowerLimitDeviation, "下极限偏差", "lower limit deviation"},
+    {More::UpperLimitOfSize, "上极限尺寸", "upper limit of size"},
+    {More::LowerLimitOfSize, "下极限尺寸", "lower limit of size"},
+    {More::ExplainHeading2020, "{1}，公称尺寸 {2} mm", "{1} at {2} mm"},
+    {More::NearerUpper, "距上极限尺寸 {1} mm", "{1} mm to the upper limit of size"},
+    {More::NearerLower, "距下极限尺寸 {1} mm", "{1} mm to the lower limit of size"},
+    {More::TooManyDigits2020, "公称尺寸的位数多于计算所用的 7 位有效数字或 7 位小数",
+     "the nominal size has more digits than the 7 significant digits and 7 decimals computed "
+     "with"},
+    {More::FinderSize2020, "公称尺寸 (mm)", "Nominal size (mm)"},
+    {More::FinderBadSize2020, "公称尺寸应为 0 至 3150 mm 的数",
+     "The nominal size must be a number from 0 to 3150 mm"},
+    {More::FinderFigures, "标准图中的配合", "Fits of the standard's figures"},
+    {More::FinderListed, "列入", "listed"},
+    {More::SizeMessage2020, "公称尺寸应输入0～3150", "please input 0～3150 as the nominal size"},
+    {More::OutsideMessage2020, "公称尺寸或公差等级超出标准的适用范围",
+     "the setting is outside the standards GB/T 1800.1 & GB/T 1800.2"},
+};
+
+// The 2020 edition's words for texts that carry a term.
+constexpr std::pair<More, More> kTerms2020[] = {
+    {More::LargestSize, More::UpperLimitOfSize},
+    {More::SmallestSize, More::LowerLimitOfSize},
+    {More::UpperDeviation, More::UpperLimitDeviation},
+    {More::LowerDeviation, More::LowerLimitDeviation},
+    {More::ExplainHeading, More::ExplainHeading2020},
+    {More::NearerLargest, More::NearerUpper},
+    {More::NearerSmallest, More::NearerLower},
+    {More::TooManyDigits, More::TooManyDigits2020},
+    {More::FinderSize, More::FinderSize2020},
+    {More::FinderBadSize, More::FinderBadSize2020},
+    {More::FinderCatalogue, More::FinderFigures},
+};
+
+// And for the numbered strings that carry one.
+constexpr std::pair<int, More> kNumberedTerms2020[] = {
+    {2, More::NominalSize},
+    {25, More::SizeMessage2020},
+    {27, More::OutsideMessage2020},
 };
 
 constexpr bool InEnumOrder() {
@@ -119,6 +173,24 @@ std::string_view LookUpMore(Language languageIndex, More id) {
     const auto i = static_cast<std::size_t>(id);
     if (i >= std::size(kTexts)) return {};
     return languageIndex == Language::English ? kTexts[i].English : kTexts[i].Chinese;
+}
+
+std::string_view LookUpMore(Language languageIndex, More id, Edition edition) {
+    if (edition == Edition::Gb2020) {
+        for (const auto& [term, term2020] : kTerms2020) {
+            if (term == id) return LookUpMore(languageIndex, term2020);
+        }
+    }
+    return LookUpMore(languageIndex, id);
+}
+
+std::string_view LookUpString(Language languageIndex, int n, Edition edition) {
+    if (edition == Edition::Gb2020) {
+        for (const auto& [number, term2020] : kNumberedTerms2020) {
+            if (number == n) return LookUpMore(languageIndex, term2020);
+        }
+    }
+    return LookUpString(languageIndex, n);
 }
 
 std::string FillIn(std::string_view text, std::string_view first, std::string_view second) {

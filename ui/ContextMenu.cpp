@@ -2,6 +2,7 @@
 // and the saving of the diagram, Ctrl+C, and the tooltips of the result
 // captions. None of it is built before it is first used, and none of it
 // writes a control or a field of the query: it reads what is shown.
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -36,6 +37,7 @@ constexpr const char* kCopyResultName = "CopyResult";
 constexpr const char* kSaveDiagramName = "SaveDiagram";
 constexpr const char* kCalloutNames[] = {"CopyCallout(0)", "CopyCallout(1)", "CopyCallout(2)",
                                          "CopyCallout(3)"};
+constexpr const char* kEditionNames[] = {"MenuEdition(0)", "MenuEdition(1)"};
 
 bool IsSvgName(const QString& path) {
     return QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
@@ -49,7 +51,8 @@ void Form1::ConnectResultExtras() {
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, [this] { CopyResult(); });
     for (TextBox* box : {Text1, TeK, TeZ}) box->installEventFilter(this);
-    for (QLabel* label : {LabelSC[0], LabelSC[1], LabelSC[2], LabelXC[0], LabelXC[1], LabelXC[2]}) {
+    for (QLabel* label :
+         {LabelSC[0], LabelSC[1], LabelSC[2], LabelXC[0], LabelXC[1], LabelXC[2], Label9}) {
         label->installEventFilter(this);
     }
     AskDiagramPath = [this] {
@@ -74,7 +77,8 @@ std::optional<ShownFit> Form1::ShownResult() const {
     return ShownFit{text(LabelJG),
                     {text(LabelSC[0]), text(LabelSC[1]), text(LabelSC[2])},
                     {text(LabelXC[0]), text(LabelXC[1]), text(LabelXC[2])},
-                    ComputeFitOutcome(HoleEvaluation, ShaftEvaluation)};
+                    ComputeFitOutcome(HoleEvaluation, ShaftEvaluation),
+                    Query.Edition};
 }
 
 void Form1::CopyResult() {
@@ -159,6 +163,20 @@ void Form1::BuildContextMenu() {
     QAction* finder =
         ContextMenu->addAction(more(More::FindFit), this, [this] { OpenFitFinder(); });
     finder->setObjectName(QStringLiteral("FindFit"));
+
+    // The standard the window follows, one of two.
+    ContextMenu->addSeparator();
+    QMenu* standard = ContextMenu->addMenu(more(More::Standard));
+    standard->setObjectName(QStringLiteral("MenuEdition"));
+    auto* editions = new QActionGroup(standard);
+    for (const std::int16_t index : {0, 1}) {
+        QAction* entry =
+            standard->addAction(more(index == 0 ? More::Edition1998 : More::Edition2020), this,
+                                [this, index] { MenuEdition_Click(index); });
+        entry->setObjectName(QLatin1String(kEditionNames[index]));
+        entry->setCheckable(true);
+        entry->setActionGroup(editions);
+    }
 }
 
 void Form1::OpenFitFinder() {
@@ -186,6 +204,10 @@ QMenu* Form1::PrepareContextMenu() {
         entry->setText(text);
         entry->setEnabled(ok);
     }
+    // Like the basis buttons, not while the size is refused.
+    ContextMenu->findChild<QMenu*>(QStringLiteral("MenuEdition"))->setEnabled(FrameJZ->isEnabled());
+    const int edition = Query.Edition == Edition::Gb2020 ? 1 : 0;
+    ContextMenu->findChild<QAction*>(QLatin1String(kEditionNames[edition]))->setChecked(true);
     return ContextMenu;
 }
 
@@ -196,6 +218,13 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
 // Shown only while the member's flag says its numbers are current; a blanked
 // caption (an error of the basic size leaves the flags alone) shows none.
 QString Form1::ToolTipFor(const QWidget* control) const {
+    // The note on the offered fits reads the same in both editions; under 2020
+    // it means the fits of the figures.
+    if (control == Label9) {
+        return Query.Edition == Edition::Gb2020
+                   ? FromUtf8(LookUpMore(Query.LanguageIndex, More::FiguresNote))
+                   : QString();
+    }
     for (const ZoneMember member : {ZoneMember::Hole, ZoneMember::Shaft}) {
         const bool hole = member == ZoneMember::Hole;
         const auto& captions = hole ? LabelSC : LabelXC;
@@ -212,7 +241,7 @@ QString Form1::ToolTipFor(const QWidget* control) const {
                                                Query.LanguageIndex));
         }
         const More name = row == 1 ? More::LargestSize : More::SmallestSize;
-        return FromUtf8(LookUpMore(Query.LanguageIndex, name)) + QLatin1Char(' ') +
+        return FromUtf8(LookUpMore(Query.LanguageIndex, name, Query.Edition)) + QLatin1Char(' ') +
                FromUtf8(row == 1 ? limits.Largest : limits.Smallest);
     }
     return {};

@@ -70,7 +70,8 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
     resize(Px(kWidthTwips), Px(kHeightTwips));
 
     auto* fields = new QFormLayout;
-    fields->addRow(Text(More::FinderSize), SizeBox);
+    SizeLabel = new QLabel(Text(More::FinderSize), this);
+    fields->addRow(SizeLabel, SizeBox);
     fields->addRow(Text(More::FinderMin), MinBox);
     fields->addRow(Text(More::FinderMax), MaxBox);
     fields->addRow(Text(More::FinderScope), ScopeList);
@@ -105,7 +106,7 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
 }
 
 QString FitFinderDialog::Text(More id) const {
-    return FromUtf8(LookUpMore(form_.Query.LanguageIndex, id));
+    return FromUtf8(LookUpMore(form_.Query.LanguageIndex, id, form_.Query.Edition));
 }
 
 void FitFinderDialog::Open() {
@@ -133,17 +134,22 @@ void FitFinderDialog::Refresh() {
         max,
         ScopeList->currentIndex() == 1 ? fits::FitScope::All : fits::FitScope::Catalogue,
         std::nullopt,
-        kFinderRows};
+        kFinderRows,
+        form_.Query.Edition};
     if (BasisList->currentIndex() > 0) {
         request.Basis =
             BasisList->currentIndex() == 1 ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
     }
     search_ = fits::FindFits(form_.Query.ToleranceTables, request);
+    // The words and the list of the edition the main window follows.
+    SizeLabel->setText(Text(More::FinderSize));
+    ScopeList->setItemText(0, Text(More::FinderCatalogue));
 
     Fits->setUpdatesEnabled(false);
     Fits->clear();
     if (!search_.Ok()) {
-        Status->setText(FromUtf8(fits::ProblemMessage(search_.Problem, form_.Query.LanguageIndex)));
+        Status->setText(FromUtf8(
+            fits::ProblemMessage(search_.Problem, form_.Query.LanguageIndex, form_.Query.Edition)));
     }
     const bool near = search_.Ok() && search_.Fits.empty();
     const Language language = form_.Query.LanguageIndex;

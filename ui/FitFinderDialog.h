@@ -41,6 +41,7 @@ class FitFinderDialog : public QDialog {
     QComboBox* ScopeList = nullptr;
     QComboBox* BasisList = nullptr;
     QLabel* Status = nullptr;
+    QLabel* SizeLabel = nullptr;
     QTreeWidget* Fits = nullptr;
 
   private:

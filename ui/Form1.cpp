@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
+#include <QSettings>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -21,8 +23,10 @@
 #include "results/Diagram.h"
 #include "results/FitLimits.h"
 #include "texts/Meanings.h"
+#include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 #include "ui/Appearance.h"
+#include "ui/FitFinderDialog.h"
 #include "ui/Layout.h"
 #include "ui/MessageBox.h"
 
@@ -40,6 +44,13 @@ namespace {
 
 // The title, three blanks, the version.
 constexpr const char* kWindowCaption = "Brimsel   V" BRIMSEL_VERSION;
+// Ends the title while the 2020 edition is in use, so that a screenshot tells
+// which edition it shows.
+constexpr const char* kEdition2020Caption = "   GB/T 1800.1-2020";
+// The size frame's caption under the 1998 edition, as laid out.
+constexpr const char* kBasicSizeCaption = "基本尺寸";
+// The settings key of the chosen edition: "1998" or "2020".
+constexpr const char* kEditionKey = "edition";
 constexpr const char* kBlankDeviation = " - - -";
 constexpr const char* kKindMark = "●  ";
 constexpr std::int16_t kBackspace = 8;
@@ -182,7 +193,7 @@ void Form1::CreateControls() {
     Image1 = Put(new QLabel(this), "Image1");
     Image1->setPixmap(emblem.scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    FrameJB = MakeFrame(this, "FrameJB", "基本尺寸");
+    FrameJB = MakeFrame(this, "FrameJB", kBasicSizeCaption);
     Text1 = MakeTextBox(FrameJB, "Text1", 6, Make(kArial, 12, true));
     Text1->setText(QStringLiteral("100"));
     Label2 = MakeLabel(FrameJB, "Label2", "mm", arial9, colours::kGreen, Qt::AlignLeft);
@@ -326,6 +337,7 @@ void Form1::PlaceFractionBarLeft() {
 
 bool Form1::Form1_Load() {
     Query.LanguageIndex = Language::Chinese;
+    Query.Edition = RecallEdition();
     DataFileResult file = ReadToleranceData();
     if (!file.Ok()) {
         ShowMessage(nullptr,
@@ -337,6 +349,7 @@ bool Form1::Form1_Load() {
     Query.ShaftOk = true;
     Query.BasicSize = 100.0f;
     LabelJG->SetText(FromUtf8(SingleText(Query.BasicSize)));
+    ShowEditionCaptions();
     SetOptionValue(*OptionJZ[0]);
     BringToFront(FramePH1);
     return true;
@@ -407,7 +420,8 @@ void Form1::OptionJZ_Click(std::int16_t Index) {
 void Form1::OptionPH_Click(std::int16_t Index) {
     Query.FitKindIndex = Index;
     if (Query.BasisIndex != 0 && Query.BasisIndex != 1) return;
-    const fits::ZoneList bases = fits::BaseZones(Query.BasisIndex, Index, Query.BasicSize);
+    const fits::ZoneList bases = fits::BaseZones(Query.ToleranceTables, Query.Edition,
+                                                 Query.BasisIndex, Index, Query.BasicSize);
     FillList(Query.BasisIndex == 0 ? *ComboKong : *ComboZhou, bases);
 }
 
@@ -438,7 +452,8 @@ void Form1::PutInZoneBox(ZoneMember member, const QString& entry) {
 // chain runs for the new size even when the default ends up elsewhere.
 void Form1::RefillBaseShaftList() {
     const fits::ZoneList bases =
-        fits::BaseZones(/*shaft basis*/ 1, /*interference*/ 2, Query.BasicSize);
+        fits::BaseZones(Query.ToleranceTables, Query.Edition,
+                        /*shaft basis*/ 1, /*interference*/ 2, Query.BasicSize);
     ClearList(*ComboZhou);
     for (std::size_t i = 0; i < bases.Entries.size(); ++i) {
         ComboZhou->addItem(FromUtf8(bases.Entries[i]));
@@ -450,13 +465,15 @@ void Form1::RefillBaseShaftList() {
 void Form1::ListFitsForBaseHole() {
     const std::string key =
         fits::FitGroupKey(Query.FitKindIndex, ComboKong->currentText().toStdString());
-    FillList(*ComboZhou, fits::ListHoleBasisGroup(key, Query.BasicSize));
+    FillList(*ComboZhou,
+             fits::ListHoleBasisGroup(Query.ToleranceTables, Query.Edition, key, Query.BasicSize));
 }
 
 void Form1::ListFitsForBaseShaft() {
     const std::string key =
         fits::FitGroupKey(Query.FitKindIndex, ComboZhou->currentText().toStdString());
-    FillList(*ComboKong, fits::ListShaftBasisGroup(key, Query.BasicSize));
+    FillList(*ComboKong,
+             fits::ListShaftBasisGroup(Query.ToleranceTables, Query.Edition, key, Query.BasicSize));
 }
 
 // ---- Zone boxes --------------------------------------------------------------
@@ -514,7 +531,8 @@ void Form1::ComputeDeviations(ZoneMember member) {
     const std::string zoneText = hole ? TeK->text().toStdString() : std::string();
     const std::string letters = hole ? Query.HoleLetter : Query.ShaftLetter;
     std::string& grade = hole ? Query.HoleGrade : Query.ShaftGrade;
-    const ZoneQuery query{letters, grade, Query.BasicSize, OptionJZ[2]->isChecked(), zoneText};
+    const ZoneQuery query{letters,  grade,        Query.BasicSize, OptionJZ[2]->isChecked(),
+                          zoneText, Query.Edition};
     const ZoneDeviations zone = hole ? EvaluateHoleZone(Query.ToleranceTables, query)
                                      : EvaluateShaftZone(Query.ToleranceTables, query);
     (hole ? HoleEvaluation : ShaftEvaluation) = zone;
@@ -547,7 +565,7 @@ void Form1::ShowError(std::int16_t code) {
             (*labels)[1]->SetText(blank);
             (*labels)[2]->SetText(blank);
         }
-        message = String(meaning->Message);
+        message = FromUtf8(LookUpString(Query.LanguageIndex, meaning->Message, Query.Edition));
     }
     if (code == error_code::kBasicSize) {
         FrameJZ->setEnabled(false);
@@ -613,6 +631,92 @@ void Form1::Check1_Click() {
 
 void Form1::Command1_Click() {
     ShowMessage(this, {AboutText(), MessageIcon::Information, QString::fromLatin1(kProgramTitle)});
+}
+
+// ---- Edition ---------------------------------------------------------------------
+
+// The lists are refilled from the edition's fits as a click on the fit kind
+// refills them; the base zone and its mate then picked again where the
+// edition offers them, as the user would pick them. Every zone is computed
+// anew: its numbers may differ between the editions though its text does not.
+void Form1::MenuEdition_Click(std::int16_t Index) {
+    const Edition chosen = Index == 1 ? Edition::Gb2020 : Edition::Gb1998;
+    if (chosen == Query.Edition) return;
+    Query.Edition = chosen;
+    ShowEditionCaptions();
+    if (!RememberEdition()) {
+        ShowMessage(this, {FromUtf8(LookUpMore(Query.LanguageIndex, More::EditionNotSaved)) +
+                               QDir::toNativeSeparators(SettingsFile),
+                           MessageIcon::Exclamation});
+    }
+    LastHoleZone.clear();
+    LastShaftZone.clear();
+    if (Query.BasisIndex == 0 || Query.BasisIndex == 1) {
+        ListBox& base = Query.BasisIndex == 0 ? *ComboKong : *ComboZhou;
+        ListBox& mate = Query.BasisIndex == 0 ? *ComboZhou : *ComboKong;
+        const auto unmarked = [](const QString& entry) {
+            return entry.startsWith(QLatin1Char('*')) ? entry.mid(1) : entry;
+        };
+        const QString baseZone = unmarked(base.currentText());
+        const QString mateZone = unmarked(mate.currentText());
+        const auto pickAgain = [&unmarked](ListBox& list, const QString& zone) {
+            for (int i = 0; i < list.count(); ++i) {
+                if (unmarked(list.itemText(i)) != zone) continue;
+                if (i != list.currentIndex()) SelectListIndex(list, i);
+                return;
+            }
+        };
+        OptionPH_Click(Query.FitKindIndex);
+        pickAgain(base, baseZone);
+        pickAgain(mate, mateZone);
+    } else {
+        Text1_Change();
+    }
+    if (FitFinder != nullptr) FitFinder->Refresh();
+}
+
+void Form1::ShowEditionCaptions() {
+    const bool gb2020 = Query.Edition == Edition::Gb2020;
+    setWindowTitle(QString::fromUtf8(kWindowCaption) +
+                   (gb2020 ? QString::fromUtf8(kEdition2020Caption) : QString()));
+    // A caption of the layout: Chinese whatever the language index.
+    FrameJB->setTitle(gb2020 ? FromUtf8(LookUpMore(Language::Chinese, More::NominalSize))
+                             : QString::fromUtf8(kBasicSizeCaption));
+}
+
+QString Form1::UsualSettingsFile() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kProgramTitle),
+                     QString::fromLatin1(kProgramTitle))
+        .fileName();
+}
+
+// Anything but a readable file holding one of the two keywords is the 1998
+// edition: a missing, unreadable or damaged file is no choice made.
+Edition Form1::RecallEdition() const {
+    if (SettingsFile.isEmpty()) return Edition::Gb1998;
+    const QSettings settings(SettingsFile, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) return Edition::Gb1998;
+    const QByteArray keyword = settings.value(QLatin1String(kEditionKey)).toString().toLatin1();
+    return ReadEdition(
+               std::string_view(keyword.constData(), static_cast<std::size_t>(keyword.size())))
+        .value_or(Edition::Gb1998);
+}
+
+// QSettings writes its file whole beside the old one and renames it over it.
+// A damaged file it would not overwrite: that one is replaced.
+bool Form1::RememberEdition() const {
+    if (SettingsFile.isEmpty()) return true;
+    const QString keyword = QString::fromLatin1(EditionKeyword(Query.Edition));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QSettings settings(SettingsFile, QSettings::IniFormat);
+        if (settings.status() == QSettings::NoError) {
+            settings.setValue(QLatin1String(kEditionKey), keyword);
+            settings.sync();
+            return settings.status() == QSettings::NoError;
+        }
+        if (settings.status() != QSettings::FormatError || !QFile::remove(SettingsFile)) break;
+    }
+    return false;
 }
 
 }  // namespace brimsel::ui

@@ -79,6 +79,13 @@ class Form1 : public QWidget {
     void TeZ_Change();
     void Check1_Click();
     void Command1_Click();
+    // The context menu's choice of standard: 0 the 1998 edition, 1 the 2020 edition.
+    void MenuEdition_Click(std::int16_t Index);
+
+    // Where the chosen edition is kept between runs (an INI file); empty: not
+    // kept, as for a window a test makes. The program sets UsualSettingsFile().
+    QString SettingsFile;
+    static QString UsualSettingsFile();
 
     // Beside the result: the context menu, Ctrl+C and the tooltips. They read
     // what the window shows and change nothing in it.
@@ -165,6 +172,13 @@ class Form1 : public QWidget {
     void ListFitsForBaseHole();
     void ListFitsForBaseShaft();
     void RefillBaseShaftList();
+
+    // The edition kept in SettingsFile; 1998 when there is none or it cannot be read.
+    Edition RecallEdition() const;
+    // False when the file could not be written.
+    bool RememberEdition() const;
+    // The window title and the size frame's caption in the edition's words.
+    void ShowEditionCaptions();
 
     void CreateControls();
     void ConnectHandlers();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/Edition.h"
 #include "engine/ToleranceData.h"
 #include "texts/Language.h"
 
@@ -29,6 +30,9 @@ struct QueryState {
     std::string HoleGrade;    // "7", "01", "0"; the lookup rewrites it to the grade number
     std::string ShaftLetter;  // lower case: "h", "js", "zc"
     std::string ShaftGrade;
+    // The edition the window computes and words its results in; passed with
+    // every query of the libraries. The 1998 edition unless the user chose.
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;
 };
 
 }  // namespace brimsel
