@@ -5,8 +5,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "TestData.h"
@@ -41,9 +44,15 @@ struct MessageRecorder {
 //   place  control container left top width height font colour    (twips)
 //   check  control[|control...] property expected[|expected...]
 //   tip control[|control...] | entries | copy control-or-menu-entry     expected
+//   menu entry                               a context menu entry chosen
+//   settings none | folder | file [content]  where the next start keeps its edition
+//   messages prompt[|prompt...]              the messages shown since the last check
 // A property is a field of Query, one named in Read, or a Qt property.
 struct Driver {
     std::unique_ptr<Form1> form;
+    QTemporaryDir settingsDir;
+    QString settingsFile;  // empty: the window keeps no settings
+    MessageRecorder messages;
 
     QWidget* Find(const std::string& name) const {
         if (form == nullptr || name == "Form1") return form.get();
@@ -59,6 +68,7 @@ struct Driver {
         if (how == "without-g-at-50") data.FundamentalDeviations(g6, int(at50)) = kUndefinedMark;
         form = std::make_unique<Form1>();
         form->ReadToleranceData = [data] { return DataFileResult{data, {}}; };
+        form->SettingsFile = settingsFile;
         if (how == "new") return;
         ASSERT_TRUE(form->Form1_Load());
         if (how == "loaded") return;
@@ -85,6 +95,26 @@ struct Driver {
             return void(form->Query.HoleUpperDev = std::stof(row[2]));
         }
         if (op == "tip" || op == "entries" || op == "copy") return Extra(row);
+        if (op == "menu")
+            return form->PrepareContextMenu()->findChild<QAction*>(row[1].c_str())->trigger();
+        if (op == "messages") {
+            QStringList prompts;
+            for (const MessageRequest& m : messages.Messages)
+                prompts << QString(m.Prompt).replace(settingsFile, QStringLiteral("FILE"));
+            messages.Messages.clear();
+            EXPECT_EQ(Text(prompts.join('|')), row.Fields.size() > 1 ? row[1] : "");
+            return;
+        }
+        if (op == "settings") {
+            settingsFile = row[1] == "none" ? QString() : settingsDir.filePath("brimsel.ini");
+            QDir(settingsFile).removeRecursively();
+            QFile::remove(settingsFile);
+            if (row[1] == "folder") QDir().mkpath(settingsFile);
+            QFile file(settingsFile);
+            if (row[1] == "file" && row.Fields.size() > 2 && file.open(QIODevice::WriteOnly))
+                file.write(QByteArray::fromStdString(brimsel::test::Unescaped(row[2])));
+            return;
+        }
         if (op == "bar") return form->Line1->SetX1(number(1));
         if (op == "move") return form->move(number(1), number(2));
         QWidget* control = Find(row[1]);
@@ -172,13 +202,21 @@ struct Driver {
             {"LanguageIndex", std::to_string(static_cast<int>(q.LanguageIndex))}, {"ShaftLetter", q.ShaftLetter},
             {"HoleUpperDev", single(q.HoleUpperDev)}, {"HoleLowerDev", single(q.HoleLowerDev)},
             {"ShaftUpperDev", single(q.ShaftUpperDev)}, {"ShaftLowerDev", single(q.ShaftLowerDev)},
-            {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone}};
+            {"LastHoleZone", form->LastHoleZone}, {"LastShaftZone", form->LastShaftZone},
+            {"Edition", std::string(EditionKeyword(q.Edition))}};
         // clang-format on
         std::string all;
         for (const auto& [field, value] : fields) all += value + ";";
         if (name == "Query" && property == "all") return all;
         if (name == "Query") return fields.count(property) ? fields.at(property) : "no " + property;
+        // The context menu's entries as it would open now.
+        if (name.starts_with("Menu") && form != nullptr) form->PrepareContextMenu();
         const QWidget* w = Find(name);
+        if (w == nullptr && form != nullptr) {
+            // A context menu entry.
+            if (const auto* entry = form->PrepareContextMenu()->findChild<QAction*>(name.c_str()))
+                return Text(entry->property(property.c_str()).toString());
+        }
         if (w == nullptr) return "no control " + name;
         const auto* list = qobject_cast<const QComboBox*>(w);
         const auto* line = qobject_cast<const LineControl*>(w);

@@ -34,7 +34,7 @@ TEST_P(WindowSteps, Run) {
 
 INSTANTIATE_TEST_SUITE_P(Files, WindowSteps,
                          testing::Values("Layout", "StartUp", "Errors", "Zones", "Bases", "Sizes",
-                                         "Menu"),
+                                         "Menu", "Editions"),
                          [](const auto& file) { return std::string(file.param); });
 
 TEST(Window, AboutMessageIsTheFixedText) {
