@@ -194,10 +194,16 @@ TEST(FitFinder, APickedFitShowsAsTheSameChoiceByHand) {
         test::Driver byFinder, byHand;
         byFinder.Start("shown");
         byHand.Start("shown");
+        if (row.Fields.size() > 8) {
+            for (test::Driver* d : {&byFinder, &byHand})
+                d->Step({row.File, row.Line, {"menu", row[8]}});
+        }
         byFinder.form->PrepareContextMenu()->findChild<QAction*>("FindFit")->trigger();
         FitFinderDialog& finder = *byFinder.form->FitFinder;
         ASSERT_TRUE(finder.isVisible());
-        EXPECT_EQ(test::Text(finder.SizeBox->text()), "100");
+        EXPECT_EQ(test::Text(finder.SizeBox->text() + "|" + finder.SizeLabel->text() + "|" +
+                             finder.ScopeList->itemText(0)),
+                  row.Fields.size() > 9 ? row[9] : "100|基本尺寸 (mm)|优先和常用配合");
         finder.SizeBox->setText(QString::fromStdString(row[0]));
         finder.MinBox->setText(QString::fromStdString(row[1]));
         finder.MaxBox->setText(QString::fromStdString(row[2]));
