@@ -17,12 +17,14 @@
 //   'f' box                   the box gets the focus
 //   'J' / 'F' digit           click OptionJZ / OptionPH (digit mod 3)
 //   'H' / 'S' byte            pick an entry of ComboKong / ComboZhou (byte mod count)
+//   'E' digit                 the context menu's edition (digit mod 2: 1998, 2020)
 // where box is '1', 'k' or 'z'. Other bytes are skipped, and so is an action
 // on a control a person could not reach.
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStyleFactory>
 
 #include "FuzzSupport.h"
@@ -162,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every action has one argument byte; a paste also takes its text.
     unsigned char op = 0, arg = 0;
     while (next(op)) {
-        if (std::string_view("1kzfPpJFHS").find(static_cast<char>(op)) == std::string_view::npos)
+        if (std::string_view("1kzfPpJFHSE").find(static_cast<char>(op)) == std::string_view::npos)
             continue;
         if (!next(arg)) break;
         std::string text;
@@ -171,6 +173,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         char shown[16];
         std::snprintf(shown, sizeof shown, " | %c %02x", op, arg);
         gTrace += shown + (text.empty() ? "" : " \"" + text + "\"");
+        if (op == 'E') {
+            QMenu* menu = form->PrepareContextMenu();
+            if (!menu->findChild<QMenu*>(QStringLiteral("MenuEdition"))->isEnabled()) continue;
+            menu->findChild<QAction*>(arg % 2 ? "MenuEdition(1)" : "MenuEdition(0)")->trigger();
+            CheckInvariants(*form);
+            continue;
+        }
         const bool typed = op == '1' || op == 'k' || op == 'z';
         QWidget* target = op == 'J'   ? form->OptionJZ[arg % 3]
                           : op == 'F' ? form->OptionPH[arg % 3]
