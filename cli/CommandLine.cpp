@@ -49,53 +49,7 @@ apply.
          zone before the "/" is the hole and the one after it the shaft,
          whatever their case.
 
-  --csv        CSV rows instead of lines: a header, then one row per zone
-               {columns}
-               A fit adds a row after its two zone rows: zone HOLE/SHAFT,
-               upper_mm and lower_mm the largest and smallest clearance
-               (ES-ei, EI-es, negative for an interference) as max_text and
-               min_text show them, upper_text and lower_text empty, and
-               max_text to kind filled. Zone rows fill the columns from
-               upper_size on: the limits of size, the size range (above
-               range_low up to range_high), IT, the fundamental deviation as
-               the table gives it, the delta when added, and the rule (none,
-               delta, symmetric, symmetric-rounded, m6-special, grade-band).
-               Rows that failed carry their code and leave the values empty.
-  --batch      read one query "SIZE ZONE..." a line from standard input and
-               write CSV rows; blank lines, lines starting with # and a
-               byte-order mark at the start are skipped; a line longer than
-               65536 bytes is one failed row with code 1
-  --explain    where each zone's numbers come from: the size range, IT, the
-               fundamental deviation and Δ, the rule that applied, the limit
-               deviations and the limits of size
-  --check      whether each MEASURED size (a plain decimal, at most 7
-               decimals) lies within the zone's limits of size, and how far
-               it is from the nearer limit: positive inside, negative
-               outside. With --csv the columns are
-               size,zone,measured,verdict,distance,upper_size,lower_size,code
-               and verdict is inside or outside
-  --ranges     the size ranges from 0 to 3150 mm where the standard defines
-               each zone, and for the others the error code and message.
-               With --csv the columns are zone,range_low,range_high,code
-  --find       the fits whose clearance stays from MIN to MAX (mm; negative
-               for an interference: -0.080 -0.020 is an interference of 20 to
-               80 um), ranked: preferred, common, then other fits; within each
-               the widest sum of both tolerances, then the band nearest the
-               middle of the range. Margins are the distances to MIN and MAX.
-               When none qualifies, the nearest few fits and how far each
-               misses. With --csv the columns are
-               {find_columns}
-               where scope is preferred, common or other and only near misses
-               fill miss_mm
-  --all        --find searches every fit H/any and any/h of the standard, not
-               only the preferred and common ones
-  --basis hole|shaft
-               --find keeps one basis system
-  --limit N    --find writes the first N fits (default 10; 0 for all)
-  --lang zh|en messages and names in Chinese (the default) or English
-  --help       this text
-  --version    the program's version
-
+{options}
 Examples:
   brimsel-query 100 H7 g6
   brimsel-query 100 H7/g6 H7/s6
@@ -174,6 +128,8 @@ struct OptionEntry {
     std::string_view ShortName;  // "-h", or empty
     bool TakesValue;
     std::string (*Apply)(CommandLine& cl, std::string_view value);
+    std::string_view ValueName;  // how --help writes the value ("N", "zh|en")
+    std::string_view Help;       // --help's lines, without their indent
 };
 
 std::string SetForm(CommandLine& cl, CommandForm form, std::string_view name) {
@@ -190,36 +146,69 @@ constexpr OptionEntry kOptions[] = {
      [](CommandLine& cl, std::string_view) {
          cl.Csv = true;
          return std::string();
-     }},
+     },
+     "",
+     "CSV rows instead of lines: a header, then one row per zone\n{columns}\nA fit adds a row "
+     "after its two zone rows: zone HOLE/SHAFT,\nupper_mm and lower_mm the largest and smallest "
+     "clearance\n(ES-ei, EI-es, negative for an interference) as max_text and\nmin_text show them, "
+     "upper_text and lower_text empty, and\nmax_text to kind filled. Zone rows fill the columns "
+     "from\nupper_size on: the limits of size, the size range (above\nrange_low up to range_high), "
+     "IT, the fundamental deviation as\nthe table gives it, the delta when added, and the rule "
+     "(none,\ndelta, symmetric, symmetric-rounded, m6-special, grade-band).\nRows that failed "
+     "carry their code and leave the values empty."},
     {"--batch", "", false,
-     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Batch, "--batch"); }},
+     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Batch, "--batch"); },
+     "",
+     "read one query \"SIZE ZONE...\" a line from standard input and\nwrite CSV rows; blank lines, "
+     "lines starting with # and a\nbyte-order mark at the start are skipped; a line longer "
+     "than\n65536 bytes is one failed row with code 1"},
     {"--explain", "", false,
      [](CommandLine& cl, std::string_view) {
          return SetForm(cl, CommandForm::Explain, "--explain");
-     }},
+     },
+     "",
+     "where each zone's numbers come from: the size range, IT, the\nfundamental deviation and Δ, "
+     "the rule that applied, the limit\ndeviations and the limits of size"},
     {"--check", "", false,
-     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Check, "--check"); }},
+     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Check, "--check"); },
+     "",
+     "whether each MEASURED size (a plain decimal, at most 7\ndecimals) lies within the zone's "
+     "limits of size, and how far\nit is from the nearer limit: positive inside, "
+     "negative\noutside. With --csv the columns "
+     "are\nsize,zone,measured,verdict,distance,upper_size,lower_size,code\nand verdict is inside "
+     "or outside"},
     {"--ranges", "", false,
-     [](CommandLine& cl, std::string_view) {
-         return SetForm(cl, CommandForm::Ranges, "--ranges");
-     }},
+     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Ranges, "--ranges"); },
+     "",
+     "the size ranges from 0 to 3150 mm where the standard defines\neach zone, and for the others "
+     "the error code and message.\nWith --csv the columns are zone,range_low,range_high,code"},
     {"--find", "", false,
-     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Find, "--find"); }},
+     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Find, "--find"); }, "",
+     "the fits whose clearance stays from MIN to MAX (mm; negative\nfor an interference: -0.080 "
+     "-0.020 is an interference of 20 to\n80 um), ranked: preferred, common, then other fits; "
+     "within each\nthe widest sum of both tolerances, then the band nearest the\nmiddle of the "
+     "range. Margins are the distances to MIN and MAX.\nWhen none qualifies, the nearest few fits "
+     "and how far each\nmisses. With --csv the columns are\n{find_columns}\nwhere scope is "
+     "preferred, common or other and only near misses\nfill miss_mm"},
     {"--all", "", false,
      [](CommandLine& cl, std::string_view) {
          cl.All = true;
          if (cl.FindOption.empty()) cl.FindOption = "--all";
          return std::string();
-     }},
+     },
+     "",
+     "--find searches every fit H/any and any/h of the standard, not\nonly the preferred and "
+     "common ones"},
     {"--basis", "", true,
      [](CommandLine& cl, std::string_view value) {
          if (value != "hole" && value != "shaft") {
              return "unknown basis system \"" + ShownText(value) + "\"; use hole or shaft";
          }
-         cl.Basis = value;
+         cl.Basis = value == "hole" ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
          if (cl.FindOption.empty()) cl.FindOption = "--basis";
          return std::string();
-     }},
+     },
+     "hole|shaft", "--find keeps one basis system"},
     {"--limit", "", true,
      [](CommandLine& cl, std::string_view value) {
          std::size_t limit = 0;
@@ -230,7 +219,8 @@ constexpr OptionEntry kOptions[] = {
          cl.Limit = limit;
          if (cl.FindOption.empty()) cl.FindOption = "--limit";
          return std::string();
-     }},
+     },
+     "N", "--find writes the first N fits (default 10; 0 for all)"},
     {"--lang", "", true,
      [](CommandLine& cl, std::string_view value) {
          if (value == "zh") {
@@ -241,17 +231,20 @@ constexpr OptionEntry kOptions[] = {
              return "unknown language \"" + ShownText(value) + "\"; use zh or en";
          }
          return std::string();
-     }},
+     },
+     "zh|en", "messages and names in Chinese (the default) or English"},
     {"--help", "-h", false,
      [](CommandLine& cl, std::string_view) {
          cl.Help = true;
          return std::string();
-     }},
+     },
+     "", "this text"},
     {"--version", "", false,
      [](CommandLine& cl, std::string_view) {
          cl.Version = true;
          return std::string();
-     }},
+     },
+     "", "the program's version"},
 };
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
@@ -367,9 +360,33 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     return cl;
 }
 
+// Each option as its table describes it: the name and value in a column of
+// 13 (a longer one on a line of its own), the lines of its text beside it.
+std::string OptionsHelp() {
+    constexpr std::size_t kNameColumn = 13;
+    const std::string indent(2 + kNameColumn, ' ');
+    std::string text;
+    for (const OptionEntry& option : kOptions) {
+        std::string label(option.Name);
+        if (!option.ValueName.empty()) label.append(" ").append(option.ValueName);
+        text += "  " + label;
+        text += label.size() < kNameColumn ? std::string(kNameColumn - label.size(), ' ')
+                                           : "\n" + indent;
+        for (std::size_t at = 0; at <= option.Help.size();) {
+            const std::size_t end = std::min(option.Help.find('\n', at), option.Help.size());
+            if (at > 0) text += indent;
+            text.append(option.Help.substr(at, end - at)).append("\n");
+            at = end + 1;
+        }
+    }
+    return text;
+}
+
 std::string HelpText() {
     constexpr std::string_view kColumns = "{columns}";
     std::string text(kHelp);
+    constexpr std::string_view kOptionsMark = "{options}";
+    text.replace(text.find(kOptionsMark), kOptionsMark.size(), OptionsHelp());
     const std::size_t at = text.find(kColumns);
     text.replace(at, kColumns.size(), CsvColumnNames(62, "               "));
     // The finder's columns, from its one list, wrapped like the others.
@@ -581,12 +598,8 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
                 status = RunRanges(tables, cl, buffer.Data());
                 break;
             case CommandForm::Find: {
-                FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2], cl.All,
-                                 std::nullopt,   cl.Limit,       cl.Csv,         cl.Language};
-                if (!cl.Basis.empty()) {
-                    find.Basis =
-                        cl.Basis == "hole" ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
-                }
+                const FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2], cl.All,
+                                       cl.Basis,       cl.Limit,       cl.Csv,         cl.Language};
                 std::string problem;
                 status = RunFind(tables, find, buffer.Data(), problem);
                 if (!problem.empty()) err << kProgramName << ": " << problem;
