@@ -16,6 +16,8 @@
 
 namespace brimsel {
 
+inline constexpr std::string_view kProgramName = "brimsel-query";
+
 inline constexpr int kExitComputed = 0;    // every zone computed
 inline constexpr int kExitZoneFailed = 1;  // at least one zone failed; every row still written
 inline constexpr int kExitUsage = 2;       // usage error, bad or missing data file, output failed
