@@ -7,7 +7,6 @@ namespace brimsel {
 
 namespace {
 
-
 std::string SetForm(CommandLine& cl, CommandForm form, std::string_view name) {
     if (cl.Form != CommandForm::Query && cl.Form != form) {
         return "only one of --batch, --explain, --check, --ranges and --find at a time (" +
