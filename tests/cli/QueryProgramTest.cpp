@@ -121,7 +121,9 @@ TEST_P(SizeRows, ReadAsTheQueryAndTheSizeBoxReadThem) {
     EXPECT_EQ(size.Ok() ? size.Text : std::string(kRefusals[static_cast<int>(size.Refusal)]),
               row[2]);
     // The value computed with, exactly; a refused size outside keeps it too.
-    if (!row[3].empty()) EXPECT_EQ(size.Value, std::stof(row[3]));
+    if (!row[3].empty()) {
+        EXPECT_EQ(size.Value, std::stof(row[3]));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SizeRows, testing::ValuesIn(test::ReadTsv("cli/sizes.tsv")),
