@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "UiTestSupport.h"
+#include "datafile/ShippedDigest.h"
 #include "ui/Controls.h"
 
 namespace brimsel::ui {
@@ -164,7 +165,7 @@ TEST(StartUp, DamagedFilesShowTheMessageAndNoWindow) {
         const auto file = WriteDataFile(folder, what);
         test::MessageRecorder messages;
         Form1 form;
-        form.ReadToleranceData = [file] { return LoadToleranceFile(file); };
+        form.ReadToleranceData = [file] { return LoadToleranceFile(file, kShippedDataDigest); };
         EXPECT_EQ(form.Form1_Load(), good);
         EXPECT_EQ(messages.Messages.size(), good ? 0u : 1u);
         EXPECT_EQ(form.Query.ToleranceTables.FormatMark, good ? 2 : 0);
