@@ -46,6 +46,7 @@ enum class More {
     SaveDiagram,
     DiagramFileTypes,
     DiagramNotSaved,
+    DiagramUnchanged,
     UpperDeviation,
     LowerDeviation,
     KindOfFit,
