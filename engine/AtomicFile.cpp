@@ -1,8 +1,8 @@
 #include "engine/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <algorithm>
 #include <cstring>
 #include <random>
 #include <system_error>
