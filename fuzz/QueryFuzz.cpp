@@ -18,9 +18,7 @@ namespace {
 
 std::string gArguments;  // the current input, for the report
 
-[[noreturn]] void Fail(const std::string& what) {
-    brimsel::fuzz::Fail("query", what, gArguments);
-}
+[[noreturn]] void Fail(const std::string& what) { brimsel::fuzz::Fail("query", what, gArguments); }
 
 constexpr std::int16_t kErrorCodes[] = {1, 21, 22, 31, 32, 41, 42};
 

@@ -436,24 +436,20 @@ TEST(DataFile, OnlyTheShippedContent) {
     EXPECT_EQ(passed, 0u) << "flipped files that pass as shipped";
 }
 
-// SHA-256 on the published test vectors, whole and added in pieces.
+// SHA-256 on the published test vectors, whole and added in uneven pieces.
 TEST(DataFile, Sha256KnownVectors) {
-    const std::string million(1'000'000, 'a');
-    const std::string two = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
-    for (const auto& [text, digest] : std::vector<std::pair<std::string_view, std::string>>{
+    for (const auto& [text, digest] : std::vector<std::pair<std::string, std::string>>{
              {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
              {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
-             {two, "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
-             {million, "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"}}) {
+             {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+             {std::string(1'000'000, 'a'),
+              "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"}}) {
         EXPECT_EQ(Sha256Hex(text), digest) << text.size() << " bytes";
-        for (const std::size_t piece : {1u, 55u, 63u, 64u, 65u}) {
-            Sha256 hash;
-            const std::size_t end = std::min<std::size_t>(text.size(), 4096);
-            for (std::size_t at = 0; at < end; at += piece)
-                hash.Add(text.substr(at, std::min(piece, end - at)));
-            hash.Add(text.substr(end));
-            EXPECT_EQ(DigestHex(hash.Finish()), digest) << "in pieces of " << piece;
-        }
+        Sha256 hash;
+        for (std::size_t at = 0, piece = 1; at < text.size(); at += piece, piece = piece % 70 + 1)
+            hash.Add(std::string_view(text).substr(at, piece));
+        EXPECT_EQ(DigestHex(hash.Finish()), digest) << "in pieces";
     }
 }
 
