@@ -8,6 +8,7 @@
 #include "cli/Find.h"
 #include "cli/Inspect.h"
 #include "cli/OutputBuffer.h"
+#include "datafile/ShippedDigest.h"
 #include "engine/DataFile.h"
 #include "texts/StringTable.h"
 
@@ -70,7 +71,7 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
         return kExitUsage;
     }
     const std::filesystem::path dataPath = programFolder / kDataFileName;
-    const DataFileResult loaded = LoadToleranceFile(dataPath);
+    const DataFileResult loaded = LoadToleranceFile(dataPath, kShippedDataDigest);
     if (!loaded.Ok()) {
         err << kProgramName << ": " << LookUpString(cl.Language, kDamagedFileMessage) << " ("
             << OneLine(dataPath.string() + ": " + loaded.Problem) << ")\n";

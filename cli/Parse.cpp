@@ -37,8 +37,8 @@ std::string CheckOperands(const CommandLine& cl) {
             for (std::size_t m = 2; m < n; ++m) {
                 if (!IsMeasuredSize(cl.Operands[m])) {
                     return "\"" + ShownText(cl.Operands[m]) +
-                           "\" is not a measured size (digits with at most one point and 7 "
-                           "decimals)";
+                           "\" is not a measured size (digits with at most one point, 11 "
+                           "digits before it and 7 after)";
                 }
             }
             break;
@@ -47,8 +47,15 @@ std::string CheckOperands(const CommandLine& cl) {
             break;
         case CommandForm::Find:
             if (n != 3) return "--find needs a basic size, MIN and MAX";
+            if (auto problem = UnheldNumberProblem("MIN", cl.Operands[1]); !problem.empty())
+                return problem;
+            if (auto problem = UnheldNumberProblem("MAX", cl.Operands[2]); !problem.empty())
+                return problem;
             break;
     }
+    // The basic size of every form that takes one.
+    if (cl.Form != CommandForm::Batch && cl.Form != CommandForm::Ranges && n > 0)
+        return UnheldNumberProblem("the basic size", cl.Operands[0]);
     return {};
 }
 

@@ -50,6 +50,8 @@ void Check(Case c) {
         ASSERT_GT(data.size(), 60u);
         if (beside == "mark") data[data.size() - 2] = 1;
         if (beside == "cut") data.resize(data.size() / 2);
+        if (beside == "flipped") data[1743] ^= 0x01;  // IT7 at 80-120 mm: 35.25 µm
+        if (beside == "appended") data += "garbage";
         if (beside == "none")
             data.clear();
         else
