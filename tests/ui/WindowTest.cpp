@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "UiTestSupport.h"
-#include "ui/FitFinderDialog.h"
 #include "texts/MoreStrings.h"
+#include "ui/FitFinderDialog.h"
 
 // Failing comparisons of places print them readably.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -210,8 +210,8 @@ TEST(ResultExtras, FailedSavesKeepTheOldFile) {
         form.AskDiagramPath = [&] { return folder.filePath(name); };
         form.SaveDiagram();
         ASSERT_EQ(messages.Messages.size(), 1u);
-        EXPECT_TRUE(
-            messages.Messages[0].Prompt.endsWith(FromUtf8(LookUpMore(Language::Chinese, More::DiagramUnchanged))));
+        EXPECT_TRUE(messages.Messages[0].Prompt.endsWith(
+            FromUtf8(LookUpMore(Language::Chinese, More::DiagramUnchanged))));
         EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), before) << "nothing left beside";
         QFile file(folder.filePath(name));
         EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "absent",
