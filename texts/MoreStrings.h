@@ -49,6 +49,7 @@ enum class More {
     SaveDiagram,
     DiagramFileTypes,
     DiagramNotSaved,
+    DiagramUnchanged,
     UpperDeviation,
     LowerDeviation,
     KindOfFit,
