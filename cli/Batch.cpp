@@ -28,7 +28,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 }  // namespace
 
 BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-                      Language language) {
+                      Language language, Edition edition) {
     OutputBuffer buffer(out);
     buffer.Data() += CsvHeader();
     BatchOutcome outcome;
@@ -41,6 +41,7 @@ BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostrea
             if (outcome.LongLines++ == 0) outcome.FirstLongLine = number;
             CsvRow row;
             row[CsvColumn::Code] = "1";
+            row[CsvColumn::Edition] = EditionKeyword(edition);
             AppendCsvRow(buffer.Data(), row.Fields);
             continue;
         }
@@ -52,7 +53,7 @@ BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostrea
         const std::size_t zones = fields.size() == 1 ? 1 : fields.size() - 1;
         for (std::size_t z = 1; z <= zones; ++z) {
             const std::string_view zone = z < fields.size() ? fields[z] : std::string_view();
-            const QueryResult result = EvaluateQuery(tables, fields.front(), zone);
+            const QueryResult result = EvaluateQuery(tables, fields.front(), zone, edition);
             outcome.AllComputed = outcome.AllComputed && result.AllComputed();
             AppendCsvRows(buffer.Data(), result, language);
         }

@@ -34,7 +34,8 @@ int RunQueries(const ToleranceData& tables, const CommandLine& cl, OutputBuffer&
     bool allComputed = true;
     if (cl.Csv) buffer.Data() += CsvHeader();
     for (std::size_t z = 1; z < cl.Operands.size(); ++z) {
-        const QueryResult result = EvaluateQuery(tables, cl.Operands.front(), cl.Operands[z]);
+        const QueryResult result =
+            EvaluateQuery(tables, cl.Operands.front(), cl.Operands[z], cl.Edition);
         allComputed = allComputed && result.AllComputed();
         if (cl.Csv) {
             AppendCsvRows(buffer.Data(), result, cl.Language);
@@ -85,7 +86,7 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
         switch (cl.Form) {
             case CommandForm::Batch: {
                 buffer.Flush();
-                const BatchOutcome batch = RunBatch(tables, in, out, cl.Language);
+                const BatchOutcome batch = RunBatch(tables, in, out, cl.Language, cl.Edition);
                 if (batch.LongLines > 0) {
                     err << kProgramName << ": " << batch.LongLines << " line(s) longer than "
                         << kLongestBatchLine << " bytes written as failed rows, the first is line "
@@ -111,8 +112,9 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
                 status = RunRanges(tables, cl, buffer.Data());
                 break;
             case CommandForm::Find: {
-                const FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2], cl.All,
-                                       cl.Basis,       cl.Limit,       cl.Csv,         cl.Language};
+                const FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2],
+                                       cl.All,         cl.Basis,       cl.Limit,
+                                       cl.Csv,         cl.Language,    cl.Edition};
                 std::string problem;
                 status = RunFind(tables, find, buffer.Data(), problem);
                 if (!problem.empty()) err << kProgramName << ": " << problem;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/Query.h"
+#include "engine/Edition.h"
 #include "fits/FitFinder.h"
 #include "texts/Language.h"
 
@@ -38,6 +39,7 @@ struct CommandLine {
     bool Help = false;
     bool Version = false;
     brimsel::Language Language = brimsel::Language::Chinese;
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // every form computes in it
     // --find only: every fit, one basis system (none: both), the most fits
     // written (0: all); FindOption names the first one given.
     bool All = false;
@@ -83,6 +85,6 @@ struct BatchOutcome {
 // longer than kLongestBatchLine is not kept but written as one failed row
 // (code 1, empty size and zone).
 BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
-                      Language language);
+                      Language language, Edition edition = Edition::Gb1998);
 
 }  // namespace brimsel

@@ -54,12 +54,14 @@ void AppendTable(std::string& out, const std::vector<Row>& rows) {
 int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
             std::string& err) {
     const fits::FitRequest request{
-        options.Size,  options.Min,
-        options.Max,   options.All ? fits::FitScope::All : fits::FitScope::Catalogue,
-        options.Basis, options.Limit};
+        options.Size,   options.Min,
+        options.Max,    options.All ? fits::FitScope::All : fits::FitScope::Catalogue,
+        options.Basis,  options.Limit,
+        options.Edition};
     const fits::FitSearch found = fits::FindFits(tables, request);
     if (!found.Ok()) {
-        err += std::string(fits::ProblemMessage(found.Problem, options.Language)) + "\n";
+        err += std::string(fits::ProblemMessage(found.Problem, options.Language, options.Edition)) +
+               "\n";
         return kFindBadRequest;
     }
     const bool near = found.Fits.empty();
@@ -80,7 +82,7 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
             AppendCsvRow(out, std::array<std::string_view, std::size(kFindCsvColumns)>{
                                   size, fit.Hole, fit.Shaft, max, min, fits::KindKeyword(fit.Kind),
                                   fits::ScopeKeyword(fit.Standing), fits::BasisKeyword(fit.Basis),
-                                  marginMin, marginMax, miss});
+                                  marginMin, marginMax, miss, EditionKeyword(options.Edition)});
         }
         return near ? kFindNearMisses : kFindFound;
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/Edition.h"
 #include "engine/ToleranceData.h"
 #include "fits/FitFinder.h"
 #include "texts/Language.h"
@@ -23,14 +24,15 @@ struct FindOptions {
     std::size_t Limit = 10;  // 0: every fit found
     bool Csv = false;
     brimsel::Language Language = brimsel::Language::Chinese;
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // its list and its JS/js rule
 };
 
 // The CSV columns in their order; the header and every row follow this list.
 // Near misses come only when nothing qualifies and fill miss_mm, by how much
 // the range would have to widen for them; fits that qualify leave it empty.
 inline constexpr std::string_view kFindCsvColumns[] = {
-    "size",  "hole",  "shaft",         "max_mm",        "min_mm", "kind",
-    "scope", "basis", "margin_min_mm", "margin_max_mm", "miss_mm"};
+    "size",  "hole",  "shaft",         "max_mm",        "min_mm",  "kind",
+    "scope", "basis", "margin_min_mm", "margin_max_mm", "miss_mm", "edition"};
 
 inline constexpr int kFindFound = 0;       // fits qualify
 inline constexpr int kFindNearMisses = 1;  // none qualifies; the nearest are written

@@ -13,21 +13,24 @@ namespace brimsel {
 namespace {
 
 constexpr std::string_view kHelp =
-    R"(Usage: brimsel-query [--csv] [--lang zh|en] SIZE ZONE...
-       brimsel-query --batch [--lang zh|en] < QUERIES
-       brimsel-query --explain [--lang zh|en] SIZE ZONE...
-       brimsel-query --check [--csv] [--lang zh|en] SIZE ZONE MEASURED...
-       brimsel-query --ranges [--csv] [--lang zh|en] ZONE...
+    R"(Usage: brimsel-query [--csv] [OPTIONS] SIZE ZONE...
+       brimsel-query --batch [OPTIONS] < QUERIES
+       brimsel-query --explain [OPTIONS] SIZE ZONE...
+       brimsel-query --check [--csv] [OPTIONS] SIZE ZONE MEASURED...
+       brimsel-query --ranges [--csv] [OPTIONS] ZONE...
        brimsel-query --find [--all] [--basis hole|shaft] [--limit N] [--csv]
-                     [--lang zh|en] SIZE MIN MAX
+                     [OPTIONS] SIZE MIN MAX
        brimsel-query --help | --version
+where OPTIONS are [--lang zh|en] [--edition 1998|2020].
 
 Limit deviations of tolerance zones and limits of fit after GB/T 1800.3-1998
-and GB/T 1801-1999, read from Quorbel.dat in the program's own folder. Any
-zone of the standard may be asked for; the rules for basic sizes up to 1 mm
-apply.
+and GB/T 1801-1999 (the default), or after GB/T 1800.1-2020 and
+GB/T 1800.2-2020 (--edition 2020), read from Quorbel.dat in the program's own
+folder. Any zone of the standard may be asked for; the rules for basic sizes
+up to 1 mm apply.
 
-  SIZE   basic size in mm, a plain decimal number from 0 to 3150 (100, 12.5)
+  SIZE   basic size (2020: nominal size) in mm, a plain decimal number from 0
+         to 3150 (100, 12.5)
   ZONE   a hole zone in upper case (H7, JS6, K7) or a shaft zone in lower case
          (g6, js7, k6); in mixed case the first letter decides (Js7 is a hole).
          One leading "*" (quote it for the shell) or blank is dropped; the
@@ -49,6 +52,7 @@ Examples:
   brimsel-query --ranges J6 a11
   brimsel-query --find 40 -0.080 -0.020
   brimsel-query --find --all --basis hole --csv 40 0.010 0.050
+  brimsel-query --edition 2020 25 JS7/h6
 
 Options are the arguments that start with "--" or with "-" and a letter;
 "-0.080" is an operand. "--" ends the options.

@@ -16,10 +16,11 @@ namespace brimsel {
 namespace {
 
 // The columns of --check --csv and --ranges --csv, in their order.
-constexpr std::array<std::string_view, 8> kCheckColumns = {
-    "size", "zone", "measured", "verdict", "distance", "upper_size", "lower_size", "code"};
-constexpr std::array<std::string_view, 4> kRangeColumns = {"zone", "range_low", "range_high",
-                                                           "code"};
+constexpr std::array<std::string_view, 9> kCheckColumns = {"size",       "zone",     "measured",
+                                                           "verdict",    "distance", "upper_size",
+                                                           "lower_size", "code",     "edition"};
+constexpr std::array<std::string_view, 5> kRangeColumns = {"zone", "range_low", "range_high",
+                                                           "code", "edition"};
 
 template <std::size_t N>
 void AppendHeader(std::string& out, const std::array<std::string_view, N>& names) {
@@ -45,7 +46,8 @@ int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& 
     bool allComputed = true;
     bool first = true;
     for (std::size_t z = 1; z < cl.Operands.size(); ++z) {
-        const QueryResult result = EvaluateQuery(tables, cl.Operands.front(), cl.Operands[z]);
+        const QueryResult result =
+            EvaluateQuery(tables, cl.Operands.front(), cl.Operands[z], cl.Edition);
         allComputed = allComputed && result.AllComputed();
         for (const ZoneResult& zone : result.Zones) {
             if (!first) out += '\n';
@@ -69,7 +71,7 @@ int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& 
 }
 
 int RunCheck(const ToleranceData& tables, const CommandLine& cl, std::string& out) {
-    const QueryResult result = EvaluateQuery(tables, cl.Operands[0], cl.Operands[1]);
+    const QueryResult result = EvaluateQuery(tables, cl.Operands[0], cl.Operands[1], cl.Edition);
     const ZoneResult& zone = result.Zones.front();
     if (cl.Csv) AppendHeader(out, kCheckColumns);
     bool allInside = zone.Ok();
@@ -82,7 +84,8 @@ int RunCheck(const ToleranceData& tables, const CommandLine& cl, std::string& ou
             const std::string_view verdict = !check.Ok ? "" : check.Inside ? "inside" : "outside";
             AppendCsvRow(out, std::array<std::string_view, kCheckColumns.size()>{
                                   result.SizeText, zone.Zone, measured, verdict, check.Distance,
-                                  zone.Limits.Largest, zone.Limits.Smallest, code});
+                                  zone.Limits.Largest, zone.Limits.Smallest, code,
+                                  EditionKeyword(cl.Edition)});
             continue;
         }
         if (!zone.Ok()) {
@@ -95,8 +98,9 @@ int RunCheck(const ToleranceData& tables, const CommandLine& cl, std::string& ou
         out += ShownText(result.SizeText) + "  " + zone.Zone + "  " + std::string(measured) + "  ";
         out += LookUpMore(cl.Language, check.Inside ? More::Inside : More::Outside);
         out += "  ";
-        out += FillIn(LookUpMore(cl.Language, check.NearerIsLargest ? More::NearerLargest
-                                                                    : More::NearerSmallest),
+        out += FillIn(LookUpMore(cl.Language,
+                                 check.NearerIsLargest ? More::NearerLargest : More::NearerSmallest,
+                                 cl.Edition),
                       check.Distance);
         out += '\n';
     }
@@ -125,7 +129,7 @@ int RunRanges(const ToleranceData& tables, const CommandLine& cl, std::string& o
                 const std::string code = std::to_string(span.Code);
                 AppendCsvRow(out, std::array<std::string_view, kRangeColumns.size()>{
                                       zone ? std::string_view(zone->Text) : argument, span.Low,
-                                      span.High, code});
+                                      span.High, code, EditionKeyword(cl.Edition)});
                 continue;
             }
             out += shown + "  ";
@@ -134,7 +138,7 @@ int RunRanges(const ToleranceData& tables, const CommandLine& cl, std::string& o
                 span.Low, span.High);
             out += "  ";
             out += span.Code == 0 ? std::string(LookUpMore(cl.Language, More::Defined))
-                                  : ErrorText(span.Code, cl.Language);
+                                  : ErrorText(span.Code, cl.Language, cl.Edition);
             out += '\n';
         }
         everyZoneSomewhere = everyZoneSomewhere && somewhere;

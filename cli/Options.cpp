@@ -1,6 +1,7 @@
 #include "cli/Options.h"
 
 #include <charconv>
+#include <optional>
 #include <system_error>
 
 namespace brimsel {
@@ -30,7 +31,8 @@ constexpr OptionEntry kOptions[] = {
      "from\nupper_size on: the limits of size, the size range (above\nrange_low up to range_high), "
      "IT, the fundamental deviation as\nthe table gives it, the delta when added, and the rule "
      "(none,\ndelta, symmetric, symmetric-rounded, m6-special, grade-band).\nRows that failed "
-     "carry their code and leave the values empty."},
+     "carry their code and leave the values empty.\nEvery row ends with the edition, 1998 or "
+     "2020."},
     {"--batch", "", false,
      [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Batch, "--batch"); },
      "",
@@ -50,21 +52,24 @@ constexpr OptionEntry kOptions[] = {
      "whether each MEASURED size (a plain decimal, at most 7\ndecimals) lies within the zone's "
      "limits of size, and how far\nit is from the nearer limit: positive inside, "
      "negative\noutside. With --csv the columns "
-     "are\nsize,zone,measured,verdict,distance,upper_size,lower_size,code\nand verdict is inside "
+     "are\nsize,zone,measured,verdict,distance,upper_size,lower_size,code,\nedition and verdict is "
+     "inside "
      "or outside"},
     {"--ranges", "", false,
      [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Ranges, "--ranges"); },
      "",
      "the size ranges from 0 to 3150 mm where the standard defines\neach zone, and for the others "
-     "the error code and message.\nWith --csv the columns are zone,range_low,range_high,code"},
+     "the error code and message.\nWith --csv the columns "
+     "are\nzone,range_low,range_high,code,edition"},
     {"--find", "", false,
      [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Find, "--find"); }, "",
      "the fits whose clearance stays from MIN to MAX (mm; negative\nfor an interference: -0.080 "
-     "-0.020 is an interference of 20 to\n80 um), ranked: preferred, common, then other fits; "
+     "-0.020 is an interference of 20 to\n80 um), ranked: preferred, common (1998) or listed "
+     "(2020),\nthen other fits; "
      "within each\nthe widest sum of both tolerances, then the band nearest the\nmiddle of the "
      "range. Margins are the distances to MIN and MAX.\nWhen none qualifies, the nearest few fits "
      "and how far each\nmisses. With --csv the columns are\n{find_columns}\nwhere scope is "
-     "preferred, common or other and only near misses\nfill miss_mm"},
+     "preferred, common, listed or other and only\nnear misses fill miss_mm"},
     {"--all", "", false,
      [](CommandLine& cl, std::string_view) {
          cl.All = true;
@@ -72,8 +77,8 @@ constexpr OptionEntry kOptions[] = {
          return std::string();
      },
      "",
-     "--find searches every fit H/any and any/h of the standard, not\nonly the preferred and "
-     "common ones"},
+     "--find searches every fit H/any and any/h of the standard, not\nonly those the "
+     "edition lists"},
     {"--basis", "", true,
      [](CommandLine& cl, std::string_view value) {
          if (value != "hole" && value != "shaft") {
@@ -108,6 +113,17 @@ constexpr OptionEntry kOptions[] = {
          return std::string();
      },
      "zh|en", "messages and names in Chinese (the default) or English"},
+    {"--edition", "", true,
+     [](CommandLine& cl, std::string_view value) {
+         const std::optional<Edition> edition = ReadEdition(value);
+         if (!edition) return "unknown edition \"" + ShownText(value) + "\"; use 1998 or 2020";
+         cl.Edition = *edition;
+         return std::string();
+     },
+     "1998|2020",
+     "the standard's edition, for every form: 1998 (the default) is\nGB/T 1800.3-1998 with "
+     "the fits of GB/T 1801-1999, 2020 is\nGB/T 1800.1-2020 and GB/T 1800.2-2020 (JS/js of IT7 "
+     "to IT11\n±IT/2 unrounded, the fits of its figures, its terms)"},
     {"--help", "-h", false,
      [](CommandLine& cl, std::string_view) {
          cl.Help = true;

@@ -33,7 +33,7 @@ bool IsZoneText(std::string_view text) {
 
 // Fills `result`, a fresh entry of the query's zones.
 void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
-                  std::string_view text, ZoneMember member, ZoneResult& result) {
+                  std::string_view text, ZoneMember member, Edition edition, ZoneResult& result) {
     result.Member = member;
     const bool hole = member == ZoneMember::Hole;
     const std::optional<NormalisedZone> read = ReadZoneCode(text, member);
@@ -43,6 +43,7 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
         const std::int16_t zoneCode = hole ? error_code::kHoleZone : error_code::kShaftZone;
         result.Code = size ? zoneCode : error_code::kBasicSize;
         result.Evaluated.ErrorCode = result.Code;
+        result.Evaluated.Derivation.Edition = edition;
         return;
     }
     const NormalisedZone& zone = *read;
@@ -51,7 +52,8 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
                           .Grade = zone.Grade,
                           .BasicSize = *size,
                           .CustomBasis = true,
-                          .ZoneText = zone.Text};
+                          .ZoneText = zone.Text,
+                          .Edition = edition};
     // Kept whole, failures too: an explanation shows how far the evaluation got.
     result.Evaluated = hole ? EvaluateHoleZone(tables, query) : EvaluateShaftZone(tables, query);
     result.Code = result.Evaluated.ErrorCode;
@@ -77,9 +79,9 @@ void AppendReadableError(std::string& out, const QueryResult& result, std::int16
                          Language language) {
     if (code == error_code::kBasicSize && result.SizeTooPrecise) {
         out += "error 1: ";
-        out += LookUpMore(language, More::TooManyDigits);
+        out += LookUpMore(language, More::TooManyDigits, result.Edition);
     } else {
-        out += ErrorText(code, language);
+        out += ErrorText(code, language, result.Edition);
     }
     out += '\n';
 }
@@ -99,8 +101,9 @@ bool QueryResult::AllComputed() const {
 }
 
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
-                          std::string_view zoneArgument) {
+                          std::string_view zoneArgument, Edition edition) {
     QueryResult result;
+    result.Edition = edition;
     // The size shown is the size computed: a text the float cannot hold
     // exactly ("3.0000002" is computed above 3 mm but would show as "3") is
     // refused rather than shown as a neighbour of itself.
@@ -112,16 +115,16 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
 
     const auto slash = zoneArgument.find('/');
     if (slash == std::string_view::npos) {
-        EvaluateZone(tables, size, zoneArgument, MemberByCase(zoneArgument),
+        EvaluateZone(tables, size, zoneArgument, MemberByCase(zoneArgument), edition,
                      result.Zones.emplace_back());
         AddSizeLimits(result);
         return result;
     }
 
     result.Zones.reserve(2);
-    EvaluateZone(tables, size, zoneArgument.substr(0, slash), ZoneMember::Hole,
+    EvaluateZone(tables, size, zoneArgument.substr(0, slash), ZoneMember::Hole, edition,
                  result.Zones.emplace_back());
-    EvaluateZone(tables, size, zoneArgument.substr(slash + 1), ZoneMember::Shaft,
+    EvaluateZone(tables, size, zoneArgument.substr(slash + 1), ZoneMember::Shaft, edition,
                  result.Zones.emplace_back());
     AddSizeLimits(result);
     const ZoneResult& hole = result.Zones[0];
@@ -242,8 +245,10 @@ void AppendCsvRow(std::string& out, std::span<const std::string_view> fields) {
 }
 
 void AppendCsvRows(std::string& out, const QueryResult& result, Language language) {
+    const std::string_view edition = EditionKeyword(result.Edition);
     for (const ZoneResult& zone : result.Zones) {
         CsvRow row;
+        row[CsvColumn::Edition] = edition;
         row[CsvColumn::Size] = result.SizeText;
         row[CsvColumn::Zone] = zone.Zone;
         const std::string code = IntegerText(zone.Code);
@@ -268,6 +273,7 @@ void AppendCsvRows(std::string& out, const QueryResult& result, Language languag
     if (!result.Fit) return;
     const FitRow& fit = *result.Fit;
     CsvRow row;
+    row[CsvColumn::Edition] = edition;
     row[CsvColumn::Size] = result.SizeText;
     row[CsvColumn::Zone] = fit.Zone;
     const std::string code = IntegerText(fit.Code);
@@ -303,11 +309,11 @@ void AppendReadableLines(std::string& out, const QueryResult& result, Language l
         out += zone.Evaluated.LowerText;
         if (zone.Limits.Ok) {
             out += "  ";
-            out += LookUpMore(language, More::LargestSize);
+            out += LookUpMore(language, More::LargestSize, result.Edition);
             out += '=';
             out += zone.Limits.Largest;
             out += "  ";
-            out += LookUpMore(language, More::SmallestSize);
+            out += LookUpMore(language, More::SmallestSize, result.Edition);
             out += '=';
             out += zone.Limits.Smallest;
         }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/Deviations.h"
+#include "engine/Edition.h"
 #include "engine/FitOutcome.h"
 #include "engine/SizeLimits.h"
 #include "engine/ToleranceData.h"
@@ -45,6 +46,7 @@ struct QueryResult {
     bool SizeTooPrecise = false;    // refused: more digits than the computation keeps
     std::vector<ZoneResult> Zones;  // one zone, or the hole and the shaft of a fit
     std::optional<FitRow> Fit;
+    brimsel::Edition Edition = brimsel::Edition::Gb1998;  // computed in, and worded in
     bool AllComputed() const;
 };
 
@@ -56,7 +58,7 @@ std::optional<NormalisedZone> ReadZoneCode(std::string_view text, ZoneMember mem
 // zone after it, each normalised by its position as the window's two zone
 // boxes do. Without a "/" the case of the first letter tells the member.
 QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText,
-                          std::string_view zoneArgument);
+                          std::string_view zoneArgument, Edition edition = Edition::Gb1998);
 
 // The CSV columns in their order. The header, every row, the help text and
 // the fuzz target's checks are all written from this one list; new columns
@@ -82,7 +84,8 @@ enum class CsvColumn : std::uint8_t {
     FundamentalUm,
     DeltaUm,
     Rule,
-    Count  // not a column
+    Edition,  // "1998" or "2020", on every row
+    Count     // not a column
 };
 
 struct CsvColumnInfo {
@@ -111,6 +114,7 @@ inline constexpr CsvColumnInfo kCsvColumns[] = {
     {CsvColumn::FundamentalUm, "fundamental_um"},
     {CsvColumn::DeltaUm, "delta_um"},
     {CsvColumn::Rule, "rule"},
+    {CsvColumn::Edition, "edition"},
 };
 inline constexpr std::size_t kCsvColumnCount = static_cast<std::size_t>(CsvColumn::Count);
 
