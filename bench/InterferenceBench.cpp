@@ -41,9 +41,9 @@ void BM_InterferenceSelection(benchmark::State& state, fits::FitScope scope) {
         Selection selection =
             SelectFits(tables, requirement, {"34.5", "", "", scope, std::nullopt, 0});
         const std::vector<fits::FoundFit>& found = selection.Search.Fits;
-        FitCheck check = CheckFit(input, requirement,
-                                  found.empty() ? ExactFitLimits{}
-                                                : ExactFitLimits{found[0].Max, found[0].Min});
+        FitCheck check =
+            CheckFit(input, requirement,
+                     found.empty() ? ExactFitLimits{} : ExactFitLimits{found[0].Max, found[0].Min});
         considered = selection.Search.Considered;
         benchmark::DoNotOptimize(selection);
         benchmark::DoNotOptimize(check);

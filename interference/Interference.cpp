@@ -204,7 +204,7 @@ FitCheck CheckFit(const InterferenceInput& in, const Requirement& r, ExactFitLim
     const OperatingFit fit = FitAtTemperature(limits, at);
     c.AtOperatingTemp = in.Hub.OperatingTemp.has_value() || in.Shaft.OperatingTemp.has_value();
     c.YMin = -fit.XMax;
-    c.YMax = -fit.XMin;
+    c.YMax = std::max(-fit.XMin, -fit.XMin20);
 
     const double qa2 = r.Qa * r.Qa;
     const double qi2 = r.Qi * r.Qi;
@@ -221,7 +221,7 @@ FitCheck CheckFit(const InterferenceInput& in, const Requirement& r, ExactFitLim
     c.HubOdHoop = 2.0 * c.PMax * qa2 / (1.0 - qa2);
     if (in.ShaftBore > 0.0) c.ShaftBoreHoop = -2.0 * c.PMax / (1.0 - qi2);
     c.HubOdGrowth = in.HubOutside * c.HubOdHoop / in.Hub.E * kMicronsPerMm;
-    c.PressForce = Carried(in, c.PMax);
+    c.PressForce = Carried(in, pressure(-fit.XMin20));
 
     // Shrinking takes the interference at assembly, at room temperature, and
     // the assembly clearance on top of it.
@@ -230,10 +230,11 @@ FitCheck CheckFit(const InterferenceInput& in, const Requirement& r, ExactFitLim
     if (in.Hub.HeatingAlpha && *in.Hub.HeatingAlpha > 0.0) {
         c.HubHeatTemp = in.RoomTemp + opening / (*in.Hub.HeatingAlpha * in.Diameter);
     }
-    if (in.Shaft.CannotCool) {
-        c.Cooling = Problem::CannotCool;
-    } else if (in.Shaft.CoolingAlpha && *in.Shaft.CoolingAlpha != 0.0) {
+    // A coefficient the user entered stands even for a material the table does not cool.
+    if (in.Shaft.CoolingAlpha && *in.Shaft.CoolingAlpha != 0.0) {
         c.ShaftCoolTemp = in.RoomTemp - opening / (std::abs(*in.Shaft.CoolingAlpha) * in.Diameter);
+    } else if (in.Shaft.CannotCool) {
+        c.Cooling = Problem::CannotCool;
     }
     c.Holds = c.SlipSafety >= 1.0;
     c.Elastic = c.PMax <= r.PfMax;

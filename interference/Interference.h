@@ -108,19 +108,24 @@ struct ExactFitLimits {
 struct FitCheck {
     Problem Trouble = Problem::None;  // the requirement's input problem, or NoExpansion
     Part Where = Part::None;
-    double YMin = 0.0;  // smallest and largest interference used, µm: at 20 °C, or at the
-    double YMax = 0.0;  // operating temperatures when either part has one
+    // The smallest interference carries the load where it acts: at the
+    // operating temperatures when either part has one, else at 20 °C. The
+    // largest is the greater of both, since the parts are assembled and stand
+    // still at room temperature: a fit that relaxes when warm may still yield
+    // when cold. µm.
+    double YMin = 0.0;
+    double YMax = 0.0;
     bool AtOperatingTemp = false;
     double PMin = 0.0;        // pressure at YMin, less the smoothing when pressed; 0 when none
     double FCap = 0.0;        // N
     double MCap = 0.0;        // N·m
     double SlipSafety = 0.0;  // FCap / F_t
-    double PMax = 0.0;        // pressure at YMax
+    double PMax = 0.0;        // pressure at YMax; the stresses and the growth follow from it
     double HubBoreHoop = 0.0, HubBoreRadial = 0.0, HubBoreVonMises = 0.0;
     double HubOdHoop = 0.0;
     std::optional<double> ShaftBoreHoop;  // a hollow shaft only
     double HubOdGrowth = 0.0;             // µm, on the diameter
-    double PressForce = 0.0;              // N
+    double PressForce = 0.0;              // N, at the largest interference at 20 °C
     std::optional<double> HubHeatTemp;    // °C, when the hub's heating coefficient is known
     std::optional<double> ShaftCoolTemp;  // °C, when the shaft's cooling coefficient is known
     Problem Cooling = Problem::None;      // CannotCool when the shaft's material cannot be

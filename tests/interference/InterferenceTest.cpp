@@ -190,9 +190,16 @@ TEST(Interference, CheckAtOperatingTemperature) {
     const double shift = 34.5 * 21e-6 * 70 * 1000;  // 50.715 µm of the 59 gone
     EXPECT_TRUE(c.AtOperatingTemp);
     EXPECT_NEAR(c.YMin, 18.0 - shift, 1e-9);  // a clearance: no pressure left
-    EXPECT_NEAR(c.YMax, 59.0 - shift, 1e-9);
+    EXPECT_EQ(c.YMax, 59.0);                  // yet assembled and standing at 20 °C
     EXPECT_EQ(c.PMin, 0.0);
     EXPECT_FALSE(c.Holds);
+    // A hot shaft in a cold hub: more interference in operation, pressed at 20 °C.
+    in.Hub.OperatingTemp.reset();
+    in.Shaft.OperatingTemp = 90.0;
+    const FitCheck hot = CheckFit(in, ComputeRequirement(in), kH7s6);
+    EXPECT_NEAR(hot.YMax, 59.0 + 34.5 * 11e-6 * 70 * 1000, 1e-9);
+    EXPECT_NEAR(hot.PressForce, c.PressForce, 1e-9);
+    EXPECT_GT(hot.PMax, c.PMax);
 }
 
 // "Torque", "hub.E": a number of the input by its name.
