@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kReferenceTemp = 20.0;  // °C, at which every fit is specified
 constexpr double kMicronsPerMm = 1000.0;
+constexpr double kNmmPerNm = 1000.0;
 constexpr double kSmoothingPerRa = 1.6;  // S = 1.6 Ra
 
 bool Finite(std::initializer_list<double> values) {
@@ -67,7 +68,7 @@ double Carried(const InterferenceInput& in, double pressure) {
 
 // N·m of a circumferential force at the fit diameter.
 double Torque(const InterferenceInput& in, double force) {
-    return force * in.Diameter / 2.0 / kMicronsPerMm;
+    return force * in.Diameter / 2.0 / kNmmPerNm;
 }
 
 }  // namespace
@@ -125,8 +126,8 @@ Requirement ComputeRequirement(const InterferenceInput& in) {
         return r;
     }
     const double d = in.Diameter;
-    const double radial = 2.0 * in.Torque * kMicronsPerMm / d;  // N·m to N·mm, over d/2
-    r.Ft = std::hypot(in.AxialForce, radial);
+    const double circumferential = 2.0 * in.Torque * kNmmPerNm / d;
+    r.Ft = std::hypot(in.AxialForce, circumferential);
     r.PfMin = r.Ft / (std::numbers::pi * d * in.Length * in.Friction);
     r.Qa = d / in.HubOutside;
     r.Qi = in.ShaftBore / d;
