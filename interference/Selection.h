@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/QueryState.h"
+#include "engine/ToleranceData.h"
 #include "fits/FitFinder.h"
 #include "interference/Interference.h"
 

@@ -25,8 +25,10 @@
 #include "ui/Appearance.h"
 #include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
+#include "ui/InterferenceDialog.h"
 #include "ui/Layout.h"
 #include "ui/MessageBox.h"
+#include "ui/OperatingFitDialog.h"
 
 namespace brimsel::ui {
 
@@ -159,11 +161,27 @@ void Form1::BuildContextMenu() {
     QAction* finder =
         ContextMenu->addAction(more(More::FindFit), this, [this] { OpenFitFinder(); });
     finder->setObjectName(QStringLiteral("FindFit"));
+    QAction* interference = ContextMenu->addAction(more(More::InterferenceFit) + QStringLiteral("…"),
+                                                   this, [this] { OpenInterference(); });
+    interference->setObjectName(QStringLiteral("InterferenceFit"));
+    QAction* operating = ContextMenu->addAction(more(More::OperatingFit) + QStringLiteral("…"),
+                                                this, [this] { OpenOperatingFit(); });
+    operating->setObjectName(QStringLiteral("OperatingFit"));
 }
 
 void Form1::OpenFitFinder() {
     if (FitFinder == nullptr) FitFinder = new FitFinderDialog(*this);
     FitFinder->Open();
+}
+
+void Form1::OpenInterference() {
+    if (Interference == nullptr) Interference = new InterferenceDialog(*this);
+    Interference->Open();
+}
+
+void Form1::OpenOperatingFit() {
+    if (OperatingFit == nullptr) OperatingFit = new OperatingFitDialog(*this);
+    OperatingFit->Open();
 }
 
 QMenu* Form1::PrepareContextMenu() {
@@ -172,6 +190,7 @@ QMenu* Form1::PrepareContextMenu() {
     const bool ok = shown && WriteCallout(*shown, CalloutForm::Code).has_value();
     ContextMenu->findChild<QAction*>(QLatin1String(kCopyResultName))->setEnabled(ok);
     ContextMenu->findChild<QAction*>(QLatin1String(kSaveDiagramName))->setEnabled(ok);
+    ContextMenu->findChild<QAction*>(QStringLiteral("OperatingFit"))->setEnabled(ok);
     auto* callouts = ContextMenu->findChild<QMenu*>(QStringLiteral("CopyCallout"));
     callouts->setEnabled(ok);
     // The entries show the callouts they copy; the limits of size name their member.
