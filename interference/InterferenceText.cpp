@@ -211,8 +211,7 @@ std::string SlipVerdict(const FitCheck& check, Language language) {
                   Fixed(check.SlipSafety, 2));
 }
 
-std::string YieldVerdict(const FitCheck& check, const Requirement& requirement,
-                         Language language) {
+std::string YieldVerdict(const FitCheck& check, const Requirement& requirement, Language language) {
     return FillIn(LookUpMore(language, check.Elastic ? More::VerdictElastic : More::VerdictYields),
                   Fixed(check.PMax, 1), Fixed(requirement.PfMax, 1));
 }

@@ -44,7 +44,6 @@ std::string RangeTip(Range range, double scale, int decimals, Language language)
 
 // The verdicts of a check: holds or slips, stays elastic or yields.
 std::string SlipVerdict(const FitCheck& check, Language language);
-std::string YieldVerdict(const FitCheck& check, const Requirement& requirement,
-                         Language language);
+std::string YieldVerdict(const FitCheck& check, const Requirement& requirement, Language language);
 
 }  // namespace brimsel::interference

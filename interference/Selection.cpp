@@ -1,14 +1,17 @@
 #include "interference/Selection.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/ExactDecimal.h"
+#include "engine/FitOutcome.h"
 
 namespace brimsel::interference {
 
 namespace {
 
 constexpr double kMicronUnits = static_cast<double>(kUnitsPerMicron);
+constexpr int kShownDecimals = 4;  // 0.1 µm
 
 }  // namespace
 
@@ -29,6 +32,15 @@ Selection SelectFits(const ToleranceData& tables, const Requirement& requirement
     request.Min = selection.Min;
     request.Max = selection.Max;
     selection.Search = fits::FindFits(tables, request);
+    // The bounds are engineering values: the fits are written with the
+    // digits their limits need, at least to 0.1 µm, and not with the seven
+    // decimals the bounds were compared with.
+    for (auto* list : {&selection.Search.Fits, &selection.Search.NearMisses}) {
+        for (fits::FoundFit& fit : *list) {
+            fit.Decimals = std::max(DecimalsNeeded(fit.Max, kShownDecimals),
+                                    DecimalsNeeded(fit.Min, kShownDecimals));
+        }
+    }
     return selection;
 }
 

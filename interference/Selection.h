@@ -22,6 +22,8 @@ struct Selection {
     fits::FitSearch Search;
 };
 
+// The fits found are written to 0.1 µm (more where a limit needs it): their
+// margins to the bounds are rounded there, half away from zero.
 // `request` carries the caller's size (the same d_f as the requirement's),
 // scope, basis and limit; its Min and Max are replaced. A requirement with
 // a problem searches nothing.

@@ -161,8 +161,8 @@ void Form1::BuildContextMenu() {
     QAction* finder =
         ContextMenu->addAction(more(More::FindFit), this, [this] { OpenFitFinder(); });
     finder->setObjectName(QStringLiteral("FindFit"));
-    QAction* interference = ContextMenu->addAction(more(More::InterferenceFit) + QStringLiteral("…"),
-                                                   this, [this] { OpenInterference(); });
+    QAction* interference = ContextMenu->addAction(
+        more(More::InterferenceFit) + QStringLiteral("…"), this, [this] { OpenInterference(); });
     interference->setObjectName(QStringLiteral("InterferenceFit"));
     QAction* operating = ContextMenu->addAction(more(More::OperatingFit) + QStringLiteral("…"),
                                                 this, [this] { OpenOperatingFit(); });

@@ -205,10 +205,8 @@ void ApplyFoundFit(Form1& form, const fits::FitSearch& search, const fits::Found
     const bool holeBasis = fit.Basis == fits::BasisSystem::Hole;
     form.OptionJZ[holeBasis ? 0 : 1]->click();
     form.OptionPH[static_cast<std::size_t>(fit.GroupKind)]->click();
-    Pick(holeBasis ? *form.ComboKong : *form.ComboZhou,
-         holeBasis ? fit.HoleEntry : fit.ShaftEntry);
-    Pick(holeBasis ? *form.ComboZhou : *form.ComboKong,
-         holeBasis ? fit.ShaftEntry : fit.HoleEntry);
+    Pick(holeBasis ? *form.ComboKong : *form.ComboZhou, holeBasis ? fit.HoleEntry : fit.ShaftEntry);
+    Pick(holeBasis ? *form.ComboZhou : *form.ComboKong, holeBasis ? fit.ShaftEntry : fit.HoleEntry);
 }
 
 }  // namespace brimsel::ui

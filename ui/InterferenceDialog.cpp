@@ -29,7 +29,7 @@ constexpr int kWidthTwips = 15600;
 constexpr int kHeightTwips = 10200;
 
 // The requirement's lines shown; the tooltip lists every quantity.
-constexpr std::string_view kRequirementShown[] = {"F_t",     "p_fmin", "delta_min", "p_fmax",
+constexpr std::string_view kRequirementShown[] = {"F_t",        "p_fmin", "delta_min", "p_fmax",
                                                   "delta_emax", "F_tmax", "M_tmax"};
 
 QString Line(const Quantity& q, Language language) {
@@ -170,6 +170,7 @@ InterferenceDialog::InterferenceDialog(Form1& form) : QDialog(&form), form_(form
     // A row picked (click or keys) is the fit checked; Enter, a double click
     // or the button shows it in the main window.
     connect(Fits, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        Apply->setEnabled(item != nullptr);
         if (item == nullptr || filling_) return;
         ShowCheck();
     });
@@ -199,8 +200,8 @@ InterferenceDialog::InterferenceDialog(Form1& form) : QDialog(&form), form_(form
 
     auto* right = new QVBoxLayout;
     right->addWidget(requirement);
-    right->addWidget(fitsGroup, 1);
-    right->addWidget(check, 1);
+    right->addWidget(fitsGroup, 2);
+    right->addWidget(check, 3);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 1);
@@ -268,8 +269,8 @@ void InterferenceDialog::ApplyPreset(PartFields& part) {
     filling_ = false;
     part.Modulus->setToolTip(FromUtf8(RangeTip(preset.E, 1.0, 0, language)));
     part.Poisson->setToolTip(FromUtf8(RangeTip(preset.Nu, 1.0, 2, language)));
-    part.HeatingAlpha->setToolTip(FromUtf8(
-        RangeTip({preset.HeatingAlpha, preset.HeatingAlpha}, kMicro, 1, language)));
+    part.HeatingAlpha->setToolTip(
+        FromUtf8(RangeTip({preset.HeatingAlpha, preset.HeatingAlpha}, kMicro, 1, language)));
     part.CoolingAlpha->setToolTip(
         preset.CoolingAlpha
             ? FromUtf8(RangeTip({*preset.CoolingAlpha, *preset.CoolingAlpha}, kMicro, 1, language))
@@ -287,9 +288,14 @@ void InterferenceDialog::Open() {
     const BasicSizeReading size = ReadBasicSize(windowSize_.toStdString(), SizeForm::Leading);
     sizeText_ = size.Ok() ? size.Text : std::string();
     checkedFit_.clear();
+    checkedLimits_.reset();
+    checkedFromWindow_ = false;
     if (!form_.Picture1->isHidden() && form_.Query.HoleOk && form_.Query.ShaftOk) {
-        checkedFit_ = (form_.LabelSC[0]->text() + QLatin1Char('/') + form_.LabelXC[0]->text())
-                          .toStdString();
+        checkedFit_ =
+            (form_.LabelSC[0]->text() + QLatin1Char('/') + form_.LabelXC[0]->text()).toStdString();
+        const FitOutcome shown = ComputeFitOutcome(form_.HoleEvaluation, form_.ShaftEvaluation);
+        checkedLimits_ = ExactFitLimits{shown.Largest, shown.Smallest};
+        checkedFromWindow_ = true;
     }
     filling_ = true;
     DiameterBox->setText(FromUtf8(sizeText_));
@@ -343,8 +349,9 @@ std::optional<InterferenceInput> InterferenceDialog::ReadInput() {
             part->CoolingAlpha = *alpha / kMicro;
         }
         const int preset = fields->Material->currentIndex() - 1;
-        part->CannotCool = preset >= 0 && !MaterialPresets()[static_cast<std::size_t>(preset)]
-                                               .CoolingAlpha.has_value();
+        part->CannotCool =
+            preset >= 0 &&
+            !MaterialPresets()[static_cast<std::size_t>(preset)].CoolingAlpha.has_value();
         part->OperatingTemp = read(fields->OperatingTemp, std::nullopt);
     }
     in.Friction = read(FrictionBox, 0.0).value_or(0.0);
@@ -367,8 +374,8 @@ void InterferenceDialog::Refresh() {
         input_ = *input;
         requirement_ = ComputeRequirement(input_);
     }
-    fits::FitRequest request{sizeText_, {}, {}, fits::FitScope::Catalogue, std::nullopt,
-                             kFinderRows};
+    fits::FitRequest request{sizeText_,    {},         {}, fits::FitScope::Catalogue,
+                             std::nullopt, kFinderRows};
     if (AllFits->isChecked()) request.Scope = fits::FitScope::All;
     if (BasisList->currentIndex() > 0) {
         request.Basis =
@@ -382,9 +389,9 @@ void InterferenceDialog::Refresh() {
     const bool searched = requirement_.Ok() && selection_.Search.Ok();
     const auto& listed =
         selection_.Search.Fits.empty() ? selection_.Search.NearMisses : selection_.Search.Fits;
-    Status->setText(searched ? FromUtf8(fits::FinderStatus(selection_.Search, listed.size(),
-                                                           language))
-                             : QString());
+    Status->setText(searched
+                        ? FromUtf8(fits::FinderStatus(selection_.Search, listed.size(), language))
+                        : QString());
     // The fit checked stays the one chosen while it is listed; the first
     // listed one when none was chosen.
     if (checkedFit_.empty() && !listed.empty()) checkedFit_ = fits::FitName(listed[0]);
@@ -397,9 +404,9 @@ void InterferenceDialog::Refresh() {
 
 void InterferenceDialog::ShowRequirement() {
     const Language language = form_.Query.LanguageIndex;
-    const bool values = requirement_.Ok() || requirement_.Trouble == interference::Problem::NoFitHolds;
-    Problem->setText(
-        FromUtf8(ProblemMessage(requirement_.Trouble, requirement_.Where, language)));
+    const bool values =
+        requirement_.Ok() || requirement_.Trouble == interference::Problem::NoFitHolds;
+    Problem->setText(FromUtf8(ProblemMessage(requirement_.Trouble, requirement_.Where, language)));
     Problem->setVisible(!requirement_.Ok());
     QStringList shown, all;
     if (values) {
@@ -409,10 +416,10 @@ void InterferenceDialog::ShowRequirement() {
             if (std::ranges::find(kRequirementShown, q.Key) != std::end(kRequirementShown))
                 shown << line;
         }
-        shown << FromUtf8(FillIn(
-            LookUpMore(language, More::VerdictBinding),
-            PartText(requirement_.PfaMax <= requirement_.PfiMax ? Part::Hub : Part::Shaft,
-                     language)));
+        shown << FromUtf8(
+            FillIn(LookUpMore(language, More::VerdictBinding),
+                   PartText(requirement_.PfaMax <= requirement_.PfiMax ? Part::Hub : Part::Shaft,
+                            language)));
     }
     RequirementText->setText(shown.join(QLatin1Char('\n')));
     RequirementText->setToolTip(all.join(QLatin1Char('\n')));
@@ -422,26 +429,22 @@ void InterferenceDialog::ShowCheck() {
     const Language language = form_.Query.LanguageIndex;
     check_.reset();
     CheckValues->clear();
-    std::optional<ExactFitLimits> limits;
-    More title = More::CheckOf;
+    // The fit of the row picked; else the one checked before, which keeps
+    // its limits while the load changes (they depend on the size alone).
     if (const QTreeWidgetItem* item = Fits->currentItem()) {
         const auto& list =
             selection_.Search.Fits.empty() ? selection_.Search.NearMisses : selection_.Search.Fits;
         const auto row = static_cast<std::size_t>(item->data(0, Qt::UserRole).toInt());
         if (row < list.size()) {
             checkedFit_ = fits::FitName(list[row]);
-            limits = ExactFitLimits{list[row].Max, list[row].Min};
+            checkedLimits_ = ExactFitLimits{list[row].Max, list[row].Min};
+            checkedFromWindow_ = false;
         }
-    } else if (!checkedFit_.empty() && !form_.Picture1->isHidden() && form_.Query.HoleOk &&
-               form_.Query.ShaftOk &&
-               QString::fromStdString(checkedFit_) ==
-                   form_.LabelSC[0]->text() + QLatin1Char('/') + form_.LabelXC[0]->text()) {
-        // The main window's fit, not among those listed.
-        const FitOutcome shown = ComputeFitOutcome(form_.HoleEvaluation, form_.ShaftEvaluation);
-        limits = ExactFitLimits{shown.Largest, shown.Smallest};
-        title = More::CheckShown;
     }
-    const bool computed = requirement_.Ok() || requirement_.Trouble == interference::Problem::NoFitHolds;
+    const std::optional<ExactFitLimits> limits = checkedLimits_;
+    const More title = checkedFromWindow_ ? More::CheckShown : More::CheckOf;
+    const bool computed =
+        requirement_.Ok() || requirement_.Trouble == interference::Problem::NoFitHolds;
     if (!limits || !computed) {
         CheckTitle->setText(Text(More::CheckNone));
         for (QLabel* label : {SlipVerdict, YieldVerdict}) label->clear();
@@ -464,10 +467,10 @@ void InterferenceDialog::ShowCheck() {
     QList<QTreeWidgetItem*> items;
     for (const Quantity& q : Quantities(*check_)) {
         if (!q.Value) continue;
-        items << new QTreeWidgetItem(
-            QStringList{FromUtf8(QuantityLabel(q.Key, language)),
-                        FromUtf8(ReadableValue(*q.Value, q.Unit)) + QLatin1Char(' ') +
-                            FromUtf8(ShownUnit(q.Unit))});
+        items << new QTreeWidgetItem(QStringList{FromUtf8(QuantityLabel(q.Key, language)),
+                                                 FromUtf8(ReadableValue(*q.Value, q.Unit)) +
+                                                     QLatin1Char(' ') +
+                                                     FromUtf8(ShownUnit(q.Unit))});
         items.back()->setTextAlignment(1, Qt::AlignRight);
     }
     if (check_->Cooling != interference::Problem::None) {

@@ -101,9 +101,11 @@ class InterferenceDialog : public QDialog {
     interference::InterferenceInput input_;
     std::optional<interference::FitCheck> check_;
     std::string checkedFit_;
-    std::string sizeText_;    // the fit diameter as the window shows the basic size
-    QString windowSize_;      // the size box's text it was read from
-    bool filling_ = false;    // fields or the list are being written, not edited
+    std::optional<interference::ExactFitLimits> checkedLimits_;
+    bool checkedFromWindow_ = false;  // the main window's fit, as the dialog opened
+    std::string sizeText_;            // the fit diameter as the window shows the basic size
+    QString windowSize_;              // the size box's text it was read from
+    bool filling_ = false;            // fields or the list are being written, not edited
     bool built_ = false;
 };
 

@@ -47,7 +47,8 @@ OperatingFitDialog::OperatingFitDialog(Form1& form) : QDialog(&form), form_(form
         temp->setPlaceholderText(QStringLiteral("20"));
     }
     // A material writes its heating coefficient into the box beside it.
-    for (auto [list, alpha] : {std::pair{&HoleMaterial, HoleAlphaBox}, {&ShaftMaterial, ShaftAlphaBox}}) {
+    for (auto [list, alpha] :
+         {std::pair{&HoleMaterial, HoleAlphaBox}, {&ShaftMaterial, ShaftAlphaBox}}) {
         *list = new QComboBox(this);
         (*list)->addItem(Text(More::MaterialCustom));
         for (const MaterialPreset& preset : MaterialPresets()) {
@@ -55,7 +56,8 @@ OperatingFitDialog::OperatingFitDialog(Form1& form) : QDialog(&form), form_(form
         }
         connect(*list, &QComboBox::currentIndexChanged, this, [alpha](int index) {
             if (index < 1) return;
-            const double heating = MaterialPresets()[static_cast<std::size_t>(index - 1)].HeatingAlpha;
+            const double heating =
+                MaterialPresets()[static_cast<std::size_t>(index - 1)].HeatingAlpha;
             alpha->setText(FromUtf8(CsvValue(heating * kMicro)));
         });
     }
@@ -104,9 +106,9 @@ void OperatingFitDialog::Refresh() {
                      form_.LabelXC[0]->text());
     const auto read = [](const QLineEdit* field, std::optional<double> empty) {
         const std::string text = field->text().trimmed().toStdString();
-        return text.empty() ? std::optional<std::optional<double>>(empty)
-                            : ReadNumber(text) ? std::optional<std::optional<double>>(ReadNumber(text))
-                                               : std::nullopt;
+        return text.empty()       ? std::optional<std::optional<double>>(empty)
+               : ReadNumber(text) ? std::optional<std::optional<double>>(ReadNumber(text))
+                                  : std::nullopt;
     };
     const auto holeTemp = read(HoleTempBox, 20.0), shaftTemp = read(ShaftTempBox, 20.0);
     const auto holeAlpha = read(HoleAlphaBox, std::nullopt),
@@ -131,13 +133,13 @@ void OperatingFitDialog::Refresh() {
     fit_ = FitAtTemperature({outcome.Largest, outcome.Smallest}, at);
     QStringList lines;
     for (const Quantity& q : Quantities(*fit_)) {
-        const QString value = q.Value ? FromUtf8(ReadableValue(*q.Value, q.Unit)) + QLatin1Char(' ') +
-                                            FromUtf8(ShownUnit(q.Unit))
+        const QString value = q.Value ? FromUtf8(ReadableValue(*q.Value, q.Unit)) +
+                                            QLatin1Char(' ') + FromUtf8(ShownUnit(q.Unit))
                                       : FromUtf8(KindText(language, fit_->Kind));
         lines << FromUtf8(QuantityLabel(q.Key, language)) + QStringLiteral("  ") + value;
     }
-    lines << FromUtf8(FillIn(LookUpMore(language, More::OperatingShift),
-                             ReadableValue(ThermalShift(at), "um")));
+    lines << FromUtf8(
+        FillIn(LookUpMore(language, More::OperatingShift), ReadableValue(ThermalShift(at), "um")));
     Result->setText(lines.join(QLatin1Char('\n')));
 }
 

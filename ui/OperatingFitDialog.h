@@ -30,7 +30,7 @@ class OperatingFitDialog : public QDialog {
     QLineEdit* ShaftTempBox = nullptr;
     QComboBox* HoleMaterial = nullptr;
     QComboBox* ShaftMaterial = nullptr;
-    QLineEdit* HoleAlphaBox = nullptr;   // 10^-6/°C
+    QLineEdit* HoleAlphaBox = nullptr;  // 10^-6/°C
     QLineEdit* ShaftAlphaBox = nullptr;
     QLabel* Result = nullptr;
 

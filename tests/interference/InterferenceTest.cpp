@@ -261,9 +261,10 @@ TEST(Interference, SelectsWhatEveryFitOfTheScopeAllows) {
         EXPECT_EQ(s.Search.Considered, every.Considered);
         EXPECT_FALSE(expected.empty());
         if (torque == 200.0) {
-            EXPECT_EQ(s.Min, "-0.0687007");       // δ_emax 68.700761 µm, rounded toward less
-            EXPECT_EQ(s.Max, "-0.0210272");       // δ_min 21.027118 µm, rounded toward more
-            EXPECT_FALSE(got.contains("H7/s6"));  // 18 µm is not enough (see above)
+            EXPECT_EQ(s.Min, "-0.0687007");           // δ_emax 68.700761 µm, rounded toward less
+            EXPECT_EQ(s.Max, "-0.0210272");           // δ_min 21.027118 µm, rounded toward more
+            EXPECT_FALSE(got.contains("H7/s6"));      // 18 µm is not enough (see above)
+            EXPECT_EQ(s.Search.Fits[0].Decimals, 4);  // to 0.1 µm, not to the bounds' 7 decimals
         }
     }
     InterferenceInput heavy = Example();
