@@ -14,7 +14,8 @@ namespace {
 constexpr double kReferenceTemp = 20.0;  // °C, at which every fit is specified
 constexpr double kMicronsPerMm = 1000.0;
 constexpr double kNmmPerNm = 1000.0;
-constexpr double kSmoothingPerRa = 1.6;  // S = 1.6 Ra
+constexpr double kSmoothingPerRa = 1.6;    // S = 1.6 Ra
+constexpr double kAbsoluteZero = -273.15;  // °C
 
 bool Finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
@@ -109,6 +110,8 @@ std::string_view ProblemKeyword(Problem problem) {
             return "no-fit-holds";
         case Problem::CannotCool:
             return "cannot-cool";
+        case Problem::BelowAbsoluteZero:
+            return "below-absolute-zero";
     }
     return "";
 }
@@ -234,6 +237,7 @@ FitCheck CheckFit(const InterferenceInput& in, const Requirement& r, ExactFitLim
     // A coefficient the user entered stands even for a material the table does not cool.
     if (in.Shaft.CoolingAlpha && *in.Shaft.CoolingAlpha != 0.0) {
         c.ShaftCoolTemp = in.RoomTemp - opening / (std::abs(*in.Shaft.CoolingAlpha) * in.Diameter);
+        if (*c.ShaftCoolTemp < kAbsoluteZero) c.Cooling = Problem::BelowAbsoluteZero;
     } else if (in.Shaft.CannotCool) {
         c.Cooling = Problem::CannotCool;
     }

@@ -50,22 +50,23 @@ struct InterferenceInput {
 
 enum class Problem {
     None,
-    NotANumber,    // a value is not finite
-    NoLoad,        // neither torque nor axial force
-    BadDiameter,   // d_f not above 0
-    BadLength,     // l_f not above 0
-    HubTooThin,    // d_a not above d_f
-    BadShaftBore,  // d_i negative, or not below d_f
-    BadModulus,    // E not above 0 (Part says which)
-    BadPoisson,    // ν outside 0..0.5
-    BadStrength,   // strength not above 0
-    BadFriction,   // μ not above 0
-    BadRoughness,  // Ra negative
-    BadSafety,     // n below 1
-    BadClearance,  // Δ negative
-    NoExpansion,   // an operating temperature for a part without its expansion coefficient
-    NoFitHolds,    // δ_min > δ_emax: the binding part yields before the fit carries the load
-    CannotCool,    // the shaft's material has no cooling coefficient
+    NotANumber,         // a value is not finite
+    NoLoad,             // neither torque nor axial force
+    BadDiameter,        // d_f not above 0
+    BadLength,          // l_f not above 0
+    HubTooThin,         // d_a not above d_f
+    BadShaftBore,       // d_i negative, or not below d_f
+    BadModulus,         // E not above 0 (Part says which)
+    BadPoisson,         // ν outside 0..0.5
+    BadStrength,        // strength not above 0
+    BadFriction,        // μ not above 0
+    BadRoughness,       // Ra negative
+    BadSafety,          // n below 1
+    BadClearance,       // Δ negative
+    NoExpansion,        // an operating temperature for a part without its expansion coefficient
+    NoFitHolds,         // δ_min > δ_emax: the binding part yields before the fit carries the load
+    CannotCool,         // the shaft's material has no cooling coefficient
+    BelowAbsoluteZero,  // the shaft would have to be cooled below -273.15 °C
 };
 
 // A short stable keyword per problem ("hub-too-thin", "no-fit-holds", ...).
@@ -128,9 +129,12 @@ struct FitCheck {
     double PressForce = 0.0;              // N, at the largest interference at 20 °C
     std::optional<double> HubHeatTemp;    // °C, when the hub's heating coefficient is known
     std::optional<double> ShaftCoolTemp;  // °C, when the shaft's cooling coefficient is known
-    Problem Cooling = Problem::None;      // CannotCool when the shaft's material cannot be
-    bool Holds = false;                   // SlipSafety >= 1
-    bool Elastic = false;                 // PMax <= p_fmax
+    // CannotCool when the shaft's material cannot be cooled; BelowAbsoluteZero
+    // when the temperature it would need lies below absolute zero (the value
+    // is kept, as the formula gives it).
+    Problem Cooling = Problem::None;
+    bool Holds = false;    // SlipSafety >= 1
+    bool Elastic = false;  // PMax <= p_fmax
     bool Ok() const { return Trouble == Problem::None; }
 };
 

@@ -33,6 +33,7 @@ constexpr ProblemText kProblemTexts[] = {
     {Problem::NoExpansion, More::ProblemNoExpansion},
     {Problem::NoFitHolds, More::ProblemNoFitHolds},
     {Problem::CannotCool, More::ProblemCannotCool},
+    {Problem::BelowAbsoluteZero, More::ProblemBelowAbsoluteZero},
 };
 
 struct KeyText {

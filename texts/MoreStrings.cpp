@@ -205,6 +205,8 @@ constexpr Pair kTexts[] = {
      "No interference fit carries this load without yielding: the {1} limits the interference"},
     {More::ProblemCannotCool, "{1}的材料没有冷却线胀系数，不能冷却装配",
      "The {1}'s material has no cooling coefficient: it is not shrunk by cooling"},
+    {More::ProblemBelowAbsoluteZero, "{1}需冷却到绝对零度以下：不能只靠冷却装配",
+     "The {1} would have to be cooled below absolute zero: cooling alone cannot assemble it"},
     {More::QuantityFt, "需传递的力 F_t", "load to carry F_t"},
     {More::QuantityPfMin, "最小传递压力 p_fmin", "least pressure p_fmin"},
     {More::QuantityQa, "轮毂直径比 q_a", "hub diameter ratio q_a"},

@@ -168,6 +168,7 @@ enum class More {
     ProblemNoExpansion,
     ProblemNoFitHolds,
     ProblemCannotCool,
+    ProblemBelowAbsoluteZero,
     QuantityFt,
     QuantityPfMin,
     QuantityQa,

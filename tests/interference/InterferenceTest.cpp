@@ -126,7 +126,11 @@ TEST(Interference, ShrinkFitWithItsTemperatures) {
     // (59 + 34.5) µm opened by 11e-6/°C or -8.5e-6/°C over 34.5 mm, from 20 °C.
     EXPECT_NEAR(*c.HubHeatTemp, 20.0 + 0.0935 / (11e-6 * 34.5), 1e-9);  // 266.4 °C
     EXPECT_NEAR(*c.ShaftCoolTemp, 20.0 - 0.0935 / (8.5e-6 * 34.5), 1e-9);
+    EXPECT_EQ(c.Cooling, Problem::BelowAbsoluteZero);  // -298.8 °C: cooling alone cannot do it
     EXPECT_TRUE(c.Elastic);
+    const FitCheck light = CheckFit(in, r, {-5 * kUnitsPerMicron, -30 * kUnitsPerMicron});
+    EXPECT_NEAR(*light.ShaftCoolTemp, 20.0 - 0.0645 / (8.5e-6 * 34.5), 1e-9);  // -200 °C
+    EXPECT_EQ(light.Cooling, Problem::None);
 
     // A bronze shaft is not cooled; a set clearance and room temperature count.
     ApplyMaterial(*FindMaterial("bronze"), in.Shaft);
