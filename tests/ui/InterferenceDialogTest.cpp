@@ -34,8 +34,10 @@ TEST(InterferenceDialog, ThePublishedExampleListsChecksAndApplies) {
     EXPECT_NE(Text(dialog.FrictionBox->toolTip()).find("钢–青铜  0.15–0.20 / 0.03–0.06"),
               std::string::npos);
 
-    for (auto [box, text] : {std::pair{dialog.TorqueBox, "200"}, {dialog.LengthBox, "21"},
-                             {dialog.HubOutsideBox, "117"}, {dialog.FrictionBox, "0.11"}}) {
+    for (auto [box, text] : {std::pair{dialog.TorqueBox, "200"},
+                             {dialog.LengthBox, "21"},
+                             {dialog.HubOutsideBox, "117"},
+                             {dialog.FrictionBox, "0.11"}}) {
         Type(box, text);
     }
     for (InterferenceDialog::PartFields* part : {&dialog.Hub, &dialog.Shaft}) {
@@ -62,8 +64,7 @@ TEST(InterferenceDialog, ThePublishedExampleListsChecksAndApplies) {
     dialog.TorqueBox->setCursorPosition(3);
     QTest::keyClick(dialog.TorqueBox, Qt::Key_0);
     EXPECT_EQ(dialog.Requirement().Trouble, interference::Problem::NoFitHolds);
-    EXPECT_EQ(Text(dialog.Problem->text()),
-              "没有过盈配合能传递此载荷而不屈服：轴限制了最大过盈");
+    EXPECT_EQ(Text(dialog.Problem->text()), "没有过盈配合能传递此载荷而不屈服：轴限制了最大过盈");
     EXPECT_EQ(dialog.Fits->topLevelItemCount(), 0);
     EXPECT_EQ(Text(dialog.SlipVerdict->text()).rfind("会打滑", 0), 0u) << "H7/t6 still checked";
     QTest::keyClick(dialog.TorqueBox, Qt::Key_Backspace);
@@ -87,15 +88,16 @@ TEST(InterferenceDialog, ChecksTheMainWindowsFitAndShrinkTemperatures) {
     InterferenceDialog& dialog = *d.form->Interference;
     // 100 H7/g6 is a clearance fit: checked, it slips; a shaft of bronze cannot be cooled.
     EXPECT_EQ(dialog.CheckedFit(), "H7/g6");
-    for (auto [box, text] :
-         {std::pair{dialog.TorqueBox, "50"}, {dialog.LengthBox, "40"}, {dialog.HubOutsideBox, "160"},
-          {dialog.FrictionBox, "0.12"}, {dialog.Hub.Strength, "300"},
-          {dialog.Shaft.Strength, "300"}}) {
+    for (auto [box, text] : {std::pair{dialog.TorqueBox, "50"},
+                             {dialog.LengthBox, "40"},
+                             {dialog.HubOutsideBox, "160"},
+                             {dialog.FrictionBox, "0.12"},
+                             {dialog.Hub.Strength, "300"},
+                             {dialog.Shaft.Strength, "300"}}) {
         Type(box, text);
     }
     dialog.Shaft.Material->setCurrentIndex(6);
-    EXPECT_EQ(Text(dialog.Shaft.CoolingAlpha->toolTip()),
-              "表中无冷却线胀系数：此材料不冷却装配");
+    EXPECT_EQ(Text(dialog.Shaft.CoolingAlpha->toolTip()), "表中无冷却线胀系数：此材料不冷却装配");
     ASSERT_TRUE(dialog.Requirement().Ok());
     EXPECT_EQ(Text(dialog.CheckTitle->text()).rfind("校核", 0), 0u);
     ASSERT_TRUE(dialog.Check().has_value());
@@ -125,7 +127,8 @@ TEST(OperatingFitDialog, AnAluminiumHoleOnASteelShaftAt90Degrees) {
     ASSERT_TRUE(dialog.Fit().has_value());
     EXPECT_NEAR(dialog.Fit()->XMax, 69.0 + 70.0, 1e-9);
     EXPECT_NEAR(dialog.Fit()->XMin, 12.0 + 70.0, 1e-9);
-    EXPECT_NE(Text(dialog.Result->text()).find("工作温度下的最大间隙  139.0 µm"), std::string::npos);
+    EXPECT_NE(Text(dialog.Result->text()).find("工作温度下的最大间隙  139.0 µm"),
+              std::string::npos);
     // Cold shrinks the aluminium onto the shaft: at -100 °C, -120 µm.
     Type(dialog.HoleTempBox, "-100");
     Type(dialog.ShaftTempBox, "-100");
