@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "datafile/ShippedDigest.h"
 #include "engine/DataFile.h"
 #include "engine/NumberText.h"
 #include "engine/ZoneCode.h"
@@ -40,7 +41,7 @@ std::string AllZonesInput(const ToleranceData& tables) {
 const ToleranceData& TablesBesideProgram() {
     static const std::optional<ToleranceData> tables = [] {
         const auto path = ProgramFolder(nullptr) / kDataFileName;
-        DataFileResult loaded = LoadToleranceFile(path);
+        DataFileResult loaded = LoadToleranceFile(path, kShippedDataDigest);
         if (!loaded.Ok()) {
             std::fprintf(stderr, "cannot read %s: %s\n", path.string().c_str(),
                          loaded.Problem.c_str());

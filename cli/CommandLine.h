@@ -5,14 +5,18 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/Query.h"
+#include "fits/FitFinder.h"
 #include "texts/Language.h"
 
 namespace brimsel {
+
+inline constexpr std::string_view kProgramName = "brimsel-query";
 
 inline constexpr int kExitComputed = 0;    // every zone computed
 inline constexpr int kExitZoneFailed = 1;  // at least one zone failed; every row still written
@@ -34,10 +38,10 @@ struct CommandLine {
     bool Help = false;
     bool Version = false;
     brimsel::Language Language = brimsel::Language::Chinese;
-    // --find only: every fit, one basis system ("hole", "shaft"; empty for
-    // both), the most fits written (0: all); FindOption names the first one given.
+    // --find only: every fit, one basis system (none: both), the most fits
+    // written (0: all); FindOption names the first one given.
     bool All = false;
-    std::string Basis;
+    std::optional<fits::BasisSystem> Basis;
     std::size_t Limit = 10;
     std::string FindOption;
     std::vector<std::string> Operands;  // the form's operands, in order

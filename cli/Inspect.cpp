@@ -29,7 +29,16 @@ void AppendHeader(std::string& out, const std::array<std::string_view, N>& names
 }  // namespace
 
 bool IsMeasuredSize(std::string_view text) {
-    return IsPlainDecimal(text) && CountDecimals(text) <= kExactDecimals;
+    return IsPlainDecimal(text) && ReadExactDecimal(text).has_value();
+}
+
+std::string UnheldNumberProblem(std::string_view operand, std::string_view text) {
+    const std::string_view unsigned_ =
+        text.starts_with('+') || text.starts_with('-') ? text.substr(1) : text;
+    if (!IsPlainDecimal(unsigned_) || ReadExactDecimal(text)) return {};
+    return std::string(operand) + " \"" + ShownText(text) +
+           "\" has more digits than the computation holds (at most 11 before the point and 7 "
+           "after)";
 }
 
 int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& out) {

@@ -24,7 +24,13 @@ int RunCheck(const ToleranceData& tables, const CommandLine& cl, std::string& ou
 int RunRanges(const ToleranceData& tables, const CommandLine& cl, std::string& out);
 
 // A measured size as --check takes it: digits with at most one point, at
-// least one digit, at most 7 decimals.
+// least one digit, at most 11 digits before the point and 7 after.
 bool IsMeasuredSize(std::string_view text);
+
+// A usage problem naming the operand when `text` is a number ("-0.08",
+// "+12.5", "100000000000") that the exact decimal cannot hold: more than 11
+// digits before the point or 7 after. Empty otherwise: a text that is no
+// number at all is left to the form, which reports it in its own way.
+std::string UnheldNumberProblem(std::string_view operand, std::string_view text);
 
 }  // namespace brimsel

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "engine/Sha256.h"
+
 namespace brimsel {
 namespace {
 
@@ -174,7 +176,16 @@ DataFileResult DecodeToleranceFile(std::string_view bytes) {
     return result;
 }
 
-DataFileResult LoadToleranceFile(const std::filesystem::path& path) {
+DataFileResult DecodeShippedFile(std::string_view bytes, std::string_view digest) {
+    DataFileResult result = DecodeToleranceFile(bytes);
+    if (result.Ok() && Sha256Hex(bytes) != digest) {
+        return Rejected(
+            "the content differs from the tables this version of the program was built with");
+    }
+    return result;
+}
+
+DataFileResult LoadToleranceFile(const std::filesystem::path& path, std::string_view digest) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) return Rejected("file not found");
@@ -195,7 +206,7 @@ DataFileResult LoadToleranceFile(const std::filesystem::path& path) {
     if (std::fread(bytes.data(), 1, bytes.size(), in.get()) != bytes.size()) {
         return Rejected("file cannot be read");
     }
-    return DecodeToleranceFile(bytes);
+    return DecodeShippedFile(bytes, digest);
 }
 
 std::string EncodeToleranceFile(const ToleranceData& data) {

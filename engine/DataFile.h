@@ -28,11 +28,18 @@ struct DataFileResult {
     bool Ok() const { return Data.has_value(); }
 };
 
-// Checks every limit that later computations rely on, so that an accepted
-// file can never make them index outside a table.
+// The layout alone: checks every limit that later computations rely on, so
+// that an accepted file can never make them index outside a table. Bytes after
+// the format mark are not read.
 DataFileResult DecodeToleranceFile(std::string_view bytes);
-// Opens the file for reading only, reads it whole in one operation, closes it.
-DataFileResult LoadToleranceFile(const std::filesystem::path& path);
+// What the programs accept: the layout as above, and then exactly the content
+// whose SHA-256 is `digest` (64 hexadecimal digits), the tables the program
+// was built with. A flipped bit, a changed value, bytes appended or cut are
+// all refused; a file that breaks the layout is refused with what is wrong.
+DataFileResult DecodeShippedFile(std::string_view bytes, std::string_view digest);
+// Opens the file for reading only, reads it whole in one operation, closes it,
+// and checks it as DecodeShippedFile does.
+DataFileResult LoadToleranceFile(const std::filesystem::path& path, std::string_view digest);
 std::string EncodeToleranceFile(const ToleranceData& data);
 
 inline constexpr const char* kDataFileName = "Quorbel.dat";

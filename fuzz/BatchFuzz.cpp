@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const brimsel::ToleranceData tables = brimsel::BuildStandardTables();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
-    const Language language =
+    const brimsel::Language language =
         size % 2 == 0 ? brimsel::Language::Chinese : brimsel::Language::English;
     const bool allComputed = brimsel::RunBatch(tables, in, out, language).AllComputed;
 

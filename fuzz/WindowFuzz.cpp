@@ -1,13 +1,19 @@
 // Random sequences of user actions on a fresh window, offscreen, through the
 // real controls and handlers: keys and pasted texts into the size box and the
-// zone boxes, focus, basis and fit-kind clicks, list picks. Only what a person
-// could reach is acted on (visible and enabled). After every action the
-// window must show consistent numbers:
+// zone boxes, focus, basis and fit-kind clicks, list picks, the context menu's
+// entries, and the fit finder: typing into its boxes, its scope and basis,
+// picking its rows. Only what a person could reach is acted on (visible and
+// enabled). After every action the window must show consistent numbers:
 //  - every deviation caption is " - - -" or reads back as its stored value
 //    within half a unit of its last decimal;
 //  - while both status flags are true and the diagram shows, the limits of fit
 //    equal the differences of the shown deviations, within their rounding;
-//  - the diagram shows exactly when no error is shown.
+//  - the diagram shows exactly when no error is shown;
+//  - while a result is shown, the copied result and callouts say what the
+//    captions say (size, zones, deviations, limits of fit and their names,
+//    kind), and nothing is copied while an error is shown;
+//  - while the finder is open at the window's size and lists the fit shown,
+//    that row's limits of fit and kind are the window's.
 //
 // Input, one action after another:
 //   '1' 'k' 'z' then a byte   a key into Text1, TeK or TeZ: printable bytes type
@@ -17,17 +23,28 @@
 //   'f' box                   the box gets the focus
 //   'J' / 'F' digit           click OptionJZ / OptionPH (digit mod 3)
 //   'H' / 'S' byte            pick an entry of ComboKong / ComboZhou (byte mod count)
+//   'M' byte                  the context menu's entry (byte mod 7): copy the
+//                             result, one of the four callouts, save (cancelled),
+//                             open the finder
+//   'd' box text '\n'         type into the finder's size, MIN or MAX box (box mod 3),
+//                             byte by byte as keys
+//   'g' / 'b' byte            the finder's scope (mod 2) / basis (mod 3)
+//   'r' byte                  click the finder's row (byte mod rows)
 // where box is '1', 'k' or 'z'. Other bytes are skipped, and so is an action
 // on a control a person could not reach.
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStyleFactory>
 
 #include "FuzzSupport.h"
 #include "datafile/StandardTables.h"
+#include "engine/ExactDecimal.h"
+#include "engine/SizeLimits.h"
 #include "texts/StringTable.h"
+#include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
 #include "ui/MessageBox.h"
 
@@ -77,6 +94,100 @@ void CheckInvariants(const Form1& form) {
         ReadsBack(form.Label3[1]->text(), Shown(ei) - Shown(shaftEs),
                   HalfUnit(ei) + HalfUnit(shaftEs), "Xmin");
     }
+}
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+// Exact values of two number texts agree within half a unit of the last
+// decimal of `rounded` (the one that may have been rounded for display).
+bool Agree(const std::string& exact, const std::string& rounded) {
+    const auto a = brimsel::ReadExactDecimal(exact), b = brimsel::ReadExactDecimal(rounded);
+    if (!a || !b) return false;
+    std::int64_t half = brimsel::kExactScale / 2;
+    for (int d = 0; d < brimsel::CountDecimals(rounded); ++d) half /= 10;
+    return std::llabs(a->Units - b->Units) <= half;
+}
+
+std::string Copied() { return Std(QGuiApplication::clipboard()->text()); }
+
+// The copies of the result and of the callouts against the captions.
+void CheckCopies(Form1& form, bool shown) {
+    const std::string marker = "\x01not copied";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(marker));
+    form.CopyResult();
+    const std::string result = Copied();
+    if (!shown) {
+        if (result != marker) Fail("a result copied while an error is shown");
+        return;
+    }
+    std::vector<std::pair<std::string, std::string>> lines;
+    std::istringstream in(result);
+    for (std::string line; std::getline(in, line);) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) Fail("copied line without a value: " + line);
+        lines.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    }
+    if (lines.size() != 14) Fail("copied result of " + std::to_string(lines.size()) + " lines");
+    const auto value = [&lines](std::size_t i) { return lines[i].second; };
+    const std::string size = Std(form.LabelJG->text());
+    if (value(0) != size + " mm") Fail("copied size " + value(0));
+    for (const auto& [first, captions] : {std::pair{1u, &form.LabelSC}, {6u, &form.LabelXC}}) {
+        const auto& c = *captions;
+        const auto limits = brimsel::ComputeSizeLimits(size, Std(c[1]->text()), Std(c[2]->text()));
+        if (value(first) != Std(c[0]->text()) || !Agree(value(first + 1), Std(c[1]->text())) ||
+            !Agree(value(first + 2), Std(c[2]->text())) || value(first + 3) != limits.Largest ||
+            value(first + 4) != limits.Smallest)
+            Fail("copied member differs from the captions: " + result);
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (lines[11 + i].first + "=" != Std(form.Label1[i]->text()) ||
+            !Agree(value(11 + i), Std(form.Label3[i]->text())))
+            Fail("copied limit of fit differs: " + lines[11 + i].first + " " + value(11 + i) +
+                 " against " + Std(form.Label1[i]->text()) + Std(form.Label3[i]->text()));
+    }
+    if (!Std(form.Label4->text()).ends_with(value(13))) Fail("copied kind " + value(13));
+
+    const std::string zones =
+        size + " " + Std(form.LabelSC[0]->text()) + "/" + Std(form.LabelXC[0]->text());
+    for (const brimsel::CalloutForm callout : brimsel::kCalloutForms) {
+        form.CopyCallout(callout);
+        const std::string text = Copied();
+        const bool hole = callout == brimsel::CalloutForm::HoleLimits;
+        const auto& c = hole ? form.LabelSC : form.LabelXC;
+        const auto limits = brimsel::ComputeSizeLimits(size, Std(c[1]->text()), Std(c[2]->text()));
+        const bool ok =
+            callout == brimsel::CalloutForm::Code ? text == "Ø" + zones
+            : callout == brimsel::CalloutForm::CodeAndDeviations
+                ? text.starts_with("Ø" + size + " " + Std(form.LabelSC[0]->text()) + "(")
+                : text == "Ø" + limits.Largest + "/" + limits.Smallest;
+        if (!ok) Fail("copied callout " + text + " for " + zones);
+    }
+}
+
+// The finder's row for the fit shown, when it lists it at the same size.
+void CheckFinder(const Form1& form, bool shown) {
+    const brimsel::ui::FitFinderDialog* finder = form.FitFinder;
+    if (!shown || finder == nullptr || !finder->isVisible() || !finder->Search().Ok() ||
+        finder->Search().BasicSize != form.Query.BasicSize)
+        return;
+    const QString fit = form.LabelSC[0]->text() + QLatin1Char('/') + form.LabelXC[0]->text();
+    for (int i = 0; i < finder->Fits->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = finder->Fits->topLevelItem(i);
+        if (row->text(0) != fit) continue;
+        if (!Agree(Std(row->text(1)), Std(form.Label3[0]->text())) ||
+            !Agree(Std(row->text(2)), Std(form.Label3[1]->text())) ||
+            !form.Label4->text().endsWith(row->text(3)))
+            Fail("the finder's row " + Std(fit) + " " + Std(row->text(1)) + " " +
+                 Std(row->text(2)) + " " + Std(row->text(3)) + " differs from the window's " +
+                 Std(form.Label3[0]->text()) + " " + Std(form.Label3[1]->text()) + " " +
+                 Std(form.Label4->text()));
+    }
+}
+
+void CheckSurfaces(Form1& form) {
+    const bool shown = !form.Picture1->isHidden() && form.Query.HoleOk && form.Query.ShaftOk;
+    CheckCopies(form, shown);
+    CheckFinder(form, shown);
 }
 
 bool Reachable(const Form1& form, const QWidget* control) {
@@ -129,6 +240,45 @@ void Pick(brimsel::ui::ListBox* list, unsigned char c) {
     emit list->activated(index);
 }
 
+// The context menu and the finder; false when the action reached nothing.
+bool ActOnExtras(Form1& form, unsigned char op, unsigned char arg, const std::string& text) {
+    if (op == 'M') {
+        static constexpr const char* kEntries[] = {
+            "CopyResult",     "CopyCallout(0)", "CopyCallout(1)", "CopyCallout(2)",
+            "CopyCallout(3)", "SaveDiagram",    "FindFit"};
+        QAction* entry = form.PrepareContextMenu()->findChild<QAction*>(
+            QLatin1String(kEntries[arg % std::size(kEntries)]));
+        if (entry == nullptr || !entry->isEnabled()) return false;
+        form.AskDiagramPath = [] { return QString(); };  // the user cancels
+        entry->trigger();
+        return true;
+    }
+    brimsel::ui::FitFinderDialog* finder = form.FitFinder;
+    if (finder == nullptr || !finder->isVisible()) return false;
+    if (op == 'd') {
+        QLineEdit* box = arg % 3 == 0   ? finder->SizeBox
+                         : arg % 3 == 1 ? finder->MinBox
+                                        : finder->MaxBox;
+        for (const char c : text) Key(box, static_cast<unsigned char>(c));
+    } else if (op == 'g') {
+        finder->ScopeList->setCurrentIndex(arg % 2);
+    } else if (op == 'b') {
+        finder->BasisList->setCurrentIndex(arg % 3);
+    } else {
+        const int rows = finder->Fits->topLevelItemCount();
+        if (rows == 0) return false;
+        QTreeWidgetItem* row = finder->Fits->topLevelItem(arg % rows);
+        const QString fit = row->text(0);
+        emit finder->Fits->itemClicked(row, 0);
+        // The window then shows the fit clicked, unless its size cannot be typed.
+        const bool shown = !form.Picture1->isHidden() && form.Query.HoleOk && form.Query.ShaftOk;
+        if (shown && form.LabelSC[0]->text() + QLatin1Char('/') + form.LabelXC[0]->text() != fit)
+            Fail("clicked " + Std(fit) + ", the window shows " + Std(form.LabelSC[0]->text()) +
+                 "/" + Std(form.LabelXC[0]->text()));
+    }
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -162,15 +312,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every action has one argument byte; a paste also takes its text.
     unsigned char op = 0, arg = 0;
     while (next(op)) {
-        if (std::string_view("1kzfPpJFHS").find(static_cast<char>(op)) == std::string_view::npos)
+        if (std::string_view("1kzfPpJFHSMdgbr").find(static_cast<char>(op)) ==
+            std::string_view::npos)
             continue;
         if (!next(arg)) break;
         std::string text;
-        if (op == 'P' || op == 'p')
+        if (op == 'P' || op == 'p' || op == 'd')
             for (unsigned char c = 0; next(c) && c != '\n';) text += static_cast<char>(c);
         char shown[16];
         std::snprintf(shown, sizeof shown, " | %c %02x", op, arg);
         gTrace += shown + (text.empty() ? "" : " \"" + text + "\"");
+        if (std::string_view("Mdgbr").find(static_cast<char>(op)) != std::string_view::npos) {
+            if (!ActOnExtras(*form, op, arg, text)) continue;
+            CheckInvariants(*form);
+            CheckSurfaces(*form);
+            continue;
+        }
         const bool typed = op == '1' || op == 'k' || op == 'z';
         QWidget* target = op == 'J'   ? form->OptionJZ[arg % 3]
                           : op == 'F' ? form->OptionPH[arg % 3]
@@ -194,6 +351,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         CheckInvariants(*form);
+        CheckSurfaces(*form);
     }
     // Without an event loop, objects Qt deletes later would pile up.
     form.reset();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (AddressSanitizer and
 # UndefinedBehaviorSanitizer on) in build-fuzz and runs each for SECONDS.
-# Usage: scripts/fuzz.sh [SECONDS] [datafile|batch|window ...]
+# Usage: scripts/fuzz.sh [SECONDS] [datafile|batch|query|window ...]
 # The corpus grows in build-fuzz/corpus/<target> from the seeds in
 # tests/fuzz-corpus/<target>; a failing input lands in build-fuzz/crashes/
 # and can be replayed with build-fuzz/bin/fuzz_<target> <file>.
@@ -11,7 +11,7 @@ scripts/deps.sh test
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(datafile batch window)
+[ ${#targets[@]} -eq 0 ] && targets=(datafile batch query window)
 
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DBRIMSEL_FUZZ=ON -DBRIMSEL_TESTS=OFF \
@@ -35,6 +35,7 @@ for t in "${targets[@]}"; do
             cp "$build/bin/Quorbel.dat" "$corpus/shipped.dat"
             options+=(-max_len=20000 -malloc_limit_mb=64) ;;
         batch) options+=(-max_len=1024) ;;
+        query) options+=(-max_len=512) ;;
         # Qt keeps caches alive until exit, which the leak checker would report.
         window) options+=(-max_len=256 -detect_leaks=0); asan="detect_leaks=0" ;;
     esac

@@ -62,6 +62,8 @@ constexpr Pair kTexts[] = {
     {More::DiagramFileTypes, "PNG 图像 (*.png);;SVG 图形 (*.svg)",
      "PNG image (*.png);;SVG drawing (*.svg)"},
     {More::DiagramNotSaved, "公差带图未能保存：", "The diagram could not be saved: "},
+    {More::DiagramUnchanged, "公差带图没有保存；同名的原有文件保持不变。",
+     "The diagram was not saved; a file already there under that name is unchanged."},
     {More::UpperDeviation, "上极限偏差", "upper deviation"},
     {More::LowerDeviation, "下极限偏差", "lower deviation"},
     {More::KindOfFit, "配合类别", "kind of fit"},

@@ -48,6 +48,7 @@ enum class More {
     SaveDiagram,
     DiagramFileTypes,
     DiagramNotSaved,
+    DiagramUnchanged,
     UpperDeviation,
     LowerDeviation,
     KindOfFit,

@@ -3,6 +3,7 @@
 // captions. None of it is built before it is first used, and none of it
 // writes a control or a field of the query: it reads what is shown.
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
@@ -12,11 +13,11 @@
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QToolTip>
 #include <algorithm>
 
+#include "engine/AtomicFile.h"
 #include "engine/SizeLimits.h"
 #include "results/DiagramSvg.h"
 #include "results/Explanation.h"
@@ -100,17 +101,16 @@ void Form1::SaveDiagram() {
     const QString path = AskDiagramPath ? AskDiagramPath() : QString();
     if (path.isEmpty()) return;
     if (!WriteDiagramFile(path)) {
-        ShowMessage(this, {FromUtf8(LookUpMore(Query.LanguageIndex, More::DiagramNotSaved)) + path,
+        ShowMessage(this, {FromUtf8(LookUpMore(Query.LanguageIndex, More::DiagramNotSaved)) + path +
+                               QLatin1Char('\n') +
+                               FromUtf8(LookUpMore(Query.LanguageIndex, More::DiagramUnchanged)),
                            MessageIcon::Exclamation});
     }
 }
 
 bool Form1::WriteDiagramFile(const QString& path) {
     if (!ShownResult()) return false;
-    // Written beside the target and renamed over it only when complete, so a
-    // failed save leaves whatever file was there untouched.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    std::string bytes;
     if (IsSvgName(path)) {
         const QFont font = Picture1->font();
         const QPalette palette = Picture1->palette();
@@ -126,13 +126,19 @@ bool Form1::WriteDiagramFile(const QString& path) {
         page.InkColour = [palette](Ink ink) {
             return colours::InkColour(ink, palette).rgb() & 0xFFFFFFu;
         };
-        const std::string svg = WriteDiagramSvg(Picture1->Commands(), page);
-        const auto size = static_cast<qint64>(svg.size());
-        if (file.write(svg.data(), size) != size) return false;
-    } else if (!Picture1->Image().save(&file, "PNG")) {
-        return false;
+        bytes = WriteDiagramSvg(Picture1->Commands(), page);
+    } else {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !Picture1->Image().save(&buffer, "PNG"))
+            return false;
+        bytes = png.toStdString();
     }
-    return file.commit();
+    // Written beside the target, every write, the flush and the close
+    // checked, and renamed over it only when complete: a failed save leaves
+    // whatever file was there untouched and no partial file behind.
+    return WriteFileAtomically(std::filesystem::path(path.toStdString()), bytes, DiagramWriteFault)
+        .empty();
 }
 
 void Form1::BuildContextMenu() {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <utility>
 
+#include "datafile/ShippedDigest.h"
 #include "engine/BasicSize.h"
 #include "engine/Deviations.h"
 #include "engine/FitOutcome.h"
@@ -160,7 +161,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setFont(fonts::Make(fonts::kArial, 9));
     setFixedSize(Px(kClientArea.Width), Px(kClientArea.Height));
-    ReadToleranceData = [] { return LoadToleranceFile(DataFilePath()); };
+    ReadToleranceData = [] { return LoadToleranceFile(DataFilePath(), kShippedDataDigest); };
     CreateControls();
     ConnectHandlers();
     ConnectResultExtras();

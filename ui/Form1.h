@@ -35,6 +35,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/AtomicFile.h"
 #include "engine/DataFile.h"
 #include "engine/Deviations.h"
 #include "engine/ZoneCode.h"
@@ -90,6 +91,8 @@ class Form1 : public QWidget {
     // The diagram as SVG when the name ends in ".svg", else as PNG; false when
     // there is no diagram or the file could not be written whole.
     bool WriteDiagramFile(const QString& path);
+    // Where a test makes a step of writing the diagram fail; empty otherwise.
+    WriteFault DiagramWriteFault;
     // Asks where to save the diagram; empty when the user cancels.
     std::function<QString()> AskDiagramPath;
     // The context menu, built on first use, its entries made current.

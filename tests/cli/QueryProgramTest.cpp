@@ -50,6 +50,8 @@ void Check(Case c) {
         ASSERT_GT(data.size(), 60u);
         if (beside == "mark") data[data.size() - 2] = 1;
         if (beside == "cut") data.resize(data.size() / 2);
+        if (beside == "flipped") data[1743] ^= 0x01;  // IT7 at 80-120 mm: 35.25 µm
+        if (beside == "appended") data += "garbage";
         if (beside == "none")
             data.clear();
         else
@@ -121,7 +123,9 @@ TEST_P(SizeRows, ReadAsTheQueryAndTheSizeBoxReadThem) {
     EXPECT_EQ(size.Ok() ? size.Text : std::string(kRefusals[static_cast<int>(size.Refusal)]),
               row[2]);
     // The value computed with, exactly; a refused size outside keeps it too.
-    if (!row[3].empty()) EXPECT_EQ(size.Value, std::stof(row[3]));
+    if (!row[3].empty()) {
+        EXPECT_EQ(size.Value, std::stof(row[3]));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SizeRows, testing::ValuesIn(test::ReadTsv("cli/sizes.tsv")),

@@ -108,6 +108,17 @@ inline std::string RowName(const testing::TestParamInfo<TsvRow>& info) {
     return stem + "_" + std::to_string(row.Line);
 }
 
+// One test a row of a table, each named by RowName:
+//     TSV_ROW_TEST(FinderRows, MatchesBruteForce, "fits/finder.tsv") { ... row ... }
+// The body checks the one row `row`; `return` ends it.
+#define TSV_ROW_TEST(suite, name, file)                                                        \
+    void suite##_##name(const ::brimsel::test::TsvRow& row);                                   \
+    class suite : public ::testing::TestWithParam<::brimsel::test::TsvRow> {};                 \
+    TEST_P(suite, name) { suite##_##name(GetParam()); }                                        \
+    INSTANTIATE_TEST_SUITE_P(Rows, suite, ::testing::ValuesIn(::brimsel::test::ReadTsv(file)), \
+                             ::brimsel::test::RowName);                                        \
+    void suite##_##name(const ::brimsel::test::TsvRow& row)
+
 inline int Decimals(const std::string& text) {
     const auto point = text.find('.');
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);

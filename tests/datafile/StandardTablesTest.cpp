@@ -7,6 +7,7 @@
 #include "TestData.h"
 #include "datafile/StandardTables.h"
 #include "engine/DataFile.h"
+#include "engine/Sha256.h"
 
 namespace brimsel {
 namespace {
@@ -20,11 +21,22 @@ TEST(StandardTables, BuiltFileAndProducer) {
     const fs::path path = fs::path(testing::TempDir()) / ("brimsel-" + std::to_string(getpid()));
     std::ofstream(path, std::ios::binary) << std::string(100000, 'x');
     const std::string producer = std::string("\"") + BRIMSEL_QUORBEL_MAKE + "\"";
-    ASSERT_EQ(std::system((producer + " \"" + path.string() + "\"").c_str()), 0);
+    const fs::path header = path.string() + ".h";
+    const auto entries = [&path] {
+        return std::distance(fs::directory_iterator(path.parent_path()), {});
+    };
+    const auto before = entries();
+    ASSERT_EQ(
+        std::system((producer + " \"" + path.string() + "\" \"" + header.string() + "\"").c_str()),
+        0);
     EXPECT_EQ(test::ReadFile(path), EncodeToleranceFile(test::Shipped()));
-    EXPECT_FALSE(fs::exists(path.string() + ".partial")) << "a partial file left behind";
+    EXPECT_NE(test::ReadFile(header).find("\"" + Sha256Hex(test::ReadFile(path)) + "\""),
+              std::string::npos)
+        << "the header holds the file's digest";
+    EXPECT_EQ(entries(), before + 1) << "only the header added, no partial file left behind";
     EXPECT_NE(std::system((producer + " 2>/dev/null").c_str()), 0);
     fs::remove(path);
+    fs::remove(header);
 }
 
 // Geometric mean of a size range's limits, the first range taken as 1 to 3 mm.

@@ -117,50 +117,44 @@ TEST(Rules, KeySearchMatchesExactlyTheDecodedLettersOfAnyCode) {
 }
 
 // Exact decimals, limits of size and measured sizes against sums worked on the digits.
-TEST(ExactDecimal, ReadsRefusesAndWritesRows) {
-    for (const test::TsvRow& row : test::ReadTsv("engine/exact-decimals.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const auto read = ReadExactDecimal(test::Unescaped(row[1]));
-        if (row[0] == "write") {
-            EXPECT_EQ(ExactDecimalText(std::stoll(row[1]), std::stoi(row[2])), row[3]);
-        } else if (row[0] == "refused") {
-            EXPECT_FALSE(read);
-        } else {
-            ASSERT_TRUE(read);
-            EXPECT_EQ(std::to_string(read->Units) + " " + std::to_string(read->Decimals),
-                      row[2] + " " + row[3]);
-        }
+TSV_ROW_TEST(ExactDecimalRows, ReadsRefusesAndWrites, "engine/exact-decimals.tsv") {
+    const auto read = ReadExactDecimal(test::Unescaped(row[1]));
+    if (row[0] == "write") {
+        EXPECT_EQ(ExactDecimalText(std::stoll(row[1]), std::stoi(row[2])), row[3]);
+    } else if (row[0] == "refused") {
+        EXPECT_FALSE(read);
+    } else {
+        ASSERT_TRUE(read);
+        EXPECT_EQ(std::to_string(read->Units) + " " + std::to_string(read->Decimals),
+                  row[2] + " " + row[3]);
     }
 }
 
 // size, upper, lower, largest, smallest ("-" when refused), then measured sizes
 // with "in"/"out" and the distance.
-TEST(SizeLimits, RowsAndChecks) {
-    for (const test::TsvRow& row : test::ReadTsv("engine/size-limits.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const std::string upper = Unquote(row[1]), lower = Unquote(row[2]);
-        const SizeLimits limits = ComputeSizeLimits(row[0], upper, lower);
-        const std::string got = limits.Ok ? limits.Largest + " / " + limits.Smallest : "- / -";
-        EXPECT_EQ(got, row[3] + " / " + row[4]);
-        // Independently: the size plus each caption, at the finest decimals.
-        const int d = std::max({Decimals(row[0]), Decimals(upper), Decimals(lower)});
-        const auto sum = [&](const std::string& c) {
-            return Written(Scaled(row[0], d) + Scaled(c, d), d);
-        };
-        if (limits.Ok) {
-            EXPECT_EQ(got, sum(upper) + " / " + sum(lower));
-        }
-        for (std::size_t i = 5; i + 2 < row.Fields.size() + 1; i += 3) {
-            const SizeCheck check = CheckMeasuredSize(limits, row[i]);
-            EXPECT_TRUE(check.Ok) << row[i];
-            EXPECT_EQ(check.Inside ? "in" : "out", row[i + 1]) << row[i];
-            EXPECT_EQ(check.Distance, row[i + 2]) << row[i];
-            // Independently: the smaller of the two differences, at the finer decimals.
-            const int e = std::max({Decimals(row[3]), Decimals(row[4]), Decimals(row[i])});
-            const long long m = Scaled(row[i], e);
-            EXPECT_EQ(check.Distance,
-                      Written(std::min(Scaled(row[3], e) - m, m - Scaled(row[4], e)), e));
-        }
+TSV_ROW_TEST(SizeLimitRows, LimitsAndChecks, "engine/size-limits.tsv") {
+    const std::string upper = Unquote(row[1]), lower = Unquote(row[2]);
+    const SizeLimits limits = ComputeSizeLimits(row[0], upper, lower);
+    const std::string got = limits.Ok ? limits.Largest + " / " + limits.Smallest : "- / -";
+    EXPECT_EQ(got, row[3] + " / " + row[4]);
+    // Independently: the size plus each caption, at the finest decimals.
+    const int d = std::max({Decimals(row[0]), Decimals(upper), Decimals(lower)});
+    const auto sum = [&](const std::string& c) {
+        return Written(Scaled(row[0], d) + Scaled(c, d), d);
+    };
+    if (limits.Ok) {
+        EXPECT_EQ(got, sum(upper) + " / " + sum(lower));
+    }
+    for (std::size_t i = 5; i + 2 < row.Fields.size() + 1; i += 3) {
+        const SizeCheck check = CheckMeasuredSize(limits, row[i]);
+        EXPECT_TRUE(check.Ok) << row[i];
+        EXPECT_EQ(check.Inside ? "in" : "out", row[i + 1]) << row[i];
+        EXPECT_EQ(check.Distance, row[i + 2]) << row[i];
+        // Independently: the smaller of the two differences, at the finer decimals.
+        const int e = std::max({Decimals(row[3]), Decimals(row[4]), Decimals(row[i])});
+        const long long m = Scaled(row[i], e);
+        EXPECT_EQ(check.Distance,
+                  Written(std::min(Scaled(row[3], e) - m, m - Scaled(row[4], e)), e));
     }
 }
 

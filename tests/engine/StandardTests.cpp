@@ -12,9 +12,11 @@
 #include "Shipped.h"
 #include "TestData.h"
 #include "ZoneRows.h"
+#include "datafile/ShippedDigest.h"
 #include "datafile/StandardTables.h"
 #include "engine/Applicability.h"
 #include "engine/DataFile.h"
+#include "engine/Sha256.h"
 #include "texts/Meanings.h"
 
 namespace brimsel::test {
@@ -392,18 +394,80 @@ TEST(DataFile, LayoutAndDamage) {
     EXPECT_THROW(EncodeToleranceFile(uneven), std::invalid_argument);
 }
 
+// The programs take only the file their build wrote. Every single-bit flip is
+// refused: its digest is computed from the hash of the blocks before the flip,
+// which is what hashing the whole flipped file computes, 120,000 times faster
+// than reading each; a flip in every block also goes through the reader.
+TEST(DataFile, OnlyTheShippedContent) {
+    const std::string good = EncodeToleranceFile(test::Shipped());
+    ASSERT_EQ(Sha256Hex(good), kShippedDataDigest) << "the build wrote these tables";
+    ExpectRead(DecodeShippedFile(good, kShippedDataDigest), test::Shipped());
+    const auto refused = [](std::string bytes) {
+        return Rejected(DecodeShippedFile(bytes, kShippedDataDigest));
+    };
+    std::string it7 = good;  // IT7 at 80-120 mm becomes 35.25 µm: a valid layout
+    it7[1743] ^= 0x01;
+    EXPECT_TRUE(DecodeToleranceFile(it7).Ok() && refused(it7));
+    for (const std::string& tail : {std::string(1, '\x02'), std::string(1, '\0'),
+                                    std::string("garbage"), std::string(999, 'x')})
+        EXPECT_TRUE(refused(good + tail)) << tail.size() << " bytes appended";
+    for (std::size_t cut = 1; cut <= 8; ++cut)
+        EXPECT_TRUE(refused(good.substr(0, good.size() - cut))) << cut << " bytes cut";
+
+    Sha256 before;  // the blocks before the one flipped
+    std::size_t flips = 0, passed = 0;
+    for (std::size_t block = 0; block < good.size(); block += 64) {
+        const std::string_view after = std::string_view(good).substr(block);
+        std::string flipped(after.substr(0, 64));
+        for (std::size_t bit = 0; bit < 8 * flipped.size(); ++bit, ++flips) {
+            flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << bit % 8));
+            Sha256 hash = before;
+            hash.Add(flipped);
+            hash.Add(after.substr(flipped.size()));
+            passed += DigestHex(hash.Finish()) == kShippedDataDigest;
+            if (bit == block / 64 % 512) {
+                EXPECT_TRUE(
+                    refused(good.substr(0, block) + flipped + std::string(after.substr(64))));
+            }
+            flipped[bit / 8] = static_cast<char>(flipped[bit / 8] ^ (1 << bit % 8));
+        }
+        before.Add(after.substr(0, 64));
+    }
+    EXPECT_EQ(flips, 8 * good.size());
+    EXPECT_EQ(passed, 0u) << "flipped files that pass as shipped";
+}
+
+// SHA-256 on the published test vectors, whole and added in uneven pieces.
+TEST(DataFile, Sha256KnownVectors) {
+    for (const auto& [text, digest] : std::vector<std::pair<std::string, std::string>>{
+             {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+             {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+             {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+             {std::string(1'000'000, 'a'),
+              "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"}}) {
+        EXPECT_EQ(Sha256Hex(text), digest) << text.size() << " bytes";
+        Sha256 hash;
+        for (std::size_t at = 0, piece = 1; at < text.size(); at += piece, piece = piece % 70 + 1)
+            hash.Add(std::string_view(text).substr(at, piece));
+        EXPECT_EQ(DigestHex(hash.Finish()), digest) << "in pieces";
+    }
+}
+
 // Missing, damaged and unchanged files are checked where the programs load
 // them; here what only a file on disk can be.
 TEST(DataFile, LoadingAFolderOrAWriteProtectedFile) {
     const fs::path folder = fs::path(testing::TempDir()) / ("brimsel-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder / kDataFileName);
-    EXPECT_TRUE(Rejected(LoadToleranceFile(folder / kDataFileName)));
+    EXPECT_TRUE(Rejected(LoadToleranceFile(folder / kDataFileName, kShippedDataDigest)));
     const fs::path path = folder / "copy.dat";
-    std::ofstream(path, std::ios::binary)
-        << EncodeToleranceFile(test::Shipped()) << std::string(999, 'x');
+    std::ofstream(path, std::ios::binary) << EncodeToleranceFile(test::Shipped());
     fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    ExpectRead(LoadToleranceFile(path), test::Shipped());
+    ExpectRead(LoadToleranceFile(path, kShippedDataDigest), test::Shipped());
+    std::ofstream(folder / "long.dat", std::ios::binary)
+        << EncodeToleranceFile(test::Shipped()) << std::string(999, 'x');
+    EXPECT_TRUE(Rejected(LoadToleranceFile(folder / "long.dat", kShippedDataDigest)));
     fs::remove_all(folder);
 }
 

@@ -155,70 +155,62 @@ std::string Line(const std::string& name, const Expected& e) {
 
 // Each row: the finder's fits equal the brute force's qualifying ones, in
 // ranking order; with none, the near misses are the nearest of them all.
-TEST(FitFinder, FindsWhatABruteForceSearchFinds) {
-    for (const test::TsvRow& row : test::ReadTsv("fits/finder.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        FitRequest request{row[0], row[1], row[2],
-                           row[3] == "all" ? FitScope::All : FitScope::Catalogue, std::nullopt};
-        if (row[4] != "any")
-            request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
-        const FitSearch found = FindFits(test::Shipped(), request);
-        ASSERT_TRUE(found.Ok());
-        const long long min = Fine(row[1]), max = Fine(row[2]);
-        const auto brute = BruteForce(std::stof(row[0]), row[3] == "all", row[4]);
-        std::vector<std::string> expected, got, gotMisses;
-        long long nearest = -1;
-        for (const auto& [name, e] : brute) {
-            const long long miss = std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max);
-            if (miss == 0) expected.push_back(Line(name, e));
-            if (nearest < 0 || miss < nearest) nearest = miss;
-        }
-        EXPECT_EQ(found.Considered, brute.size());
-        EXPECT_EQ(found.Qualifying, expected.size());
-        EXPECT_EQ(std::to_string(expected.size()), row[5]);
-        // Ranked: nearer miss, better standing, wider tolerances, nearer the middle.
-        const auto rank = [&](const FoundFit& f) {
-            return std::tuple(f.Miss, f.Standing, f.Min - f.Max,
-                              std::llabs(f.Max + f.Min - (min + max) * kPerFine));
-        };
-        for (const auto* list : {&found.Fits, &found.NearMisses}) {
-            for (const FoundFit& f : *list) {
-                const Expected e{f.Max / kPerFine, f.Min / kPerFine, static_cast<int>(f.Standing),
-                                 static_cast<int>(f.Basis)};
-                (list == &found.Fits ? got : gotMisses).push_back(Line(f.Hole + "/" + f.Shaft, e));
-                EXPECT_EQ(f.MarginMin, f.Min - min * kPerFine);
-                EXPECT_EQ(f.MarginMax, max * kPerFine - f.Max);
-                EXPECT_EQ(f.Miss / kPerFine,
-                          std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max));
-                if (&f != &list->front()) {
-                    EXPECT_LE(rank(*(&f - 1)), rank(f)) << f.Hole << "/" << f.Shaft;
-                }
+TSV_ROW_TEST(FinderRows, FindsWhatABruteForceSearchFinds, "fits/finder.tsv") {
+    FitRequest request{row[0], row[1], row[2],
+                       row[3] == "all" ? FitScope::All : FitScope::Catalogue, std::nullopt};
+    if (row[4] != "any") request.Basis = row[4] == "hole" ? BasisSystem::Hole : BasisSystem::Shaft;
+    const FitSearch found = FindFits(test::Shipped(), request);
+    ASSERT_TRUE(found.Ok());
+    const long long min = Fine(row[1]), max = Fine(row[2]);
+    const auto brute = BruteForce(std::stof(row[0]), row[3] == "all", row[4]);
+    std::vector<std::string> expected, got, gotMisses;
+    long long nearest = -1;
+    for (const auto& [name, e] : brute) {
+        const long long miss = std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max);
+        if (miss == 0) expected.push_back(Line(name, e));
+        if (nearest < 0 || miss < nearest) nearest = miss;
+    }
+    EXPECT_EQ(found.Considered, brute.size());
+    EXPECT_EQ(found.Qualifying, expected.size());
+    EXPECT_EQ(std::to_string(expected.size()), row[5]);
+    // Ranked: nearer miss, better standing, wider tolerances, nearer the middle.
+    const auto rank = [&](const FoundFit& f) {
+        return std::tuple(f.Miss, f.Standing, f.Min - f.Max,
+                          std::llabs(f.Max + f.Min - (min + max) * kPerFine));
+    };
+    for (const auto* list : {&found.Fits, &found.NearMisses}) {
+        for (const FoundFit& f : *list) {
+            const Expected e{f.Max / kPerFine, f.Min / kPerFine, static_cast<int>(f.Standing),
+                             static_cast<int>(f.Basis)};
+            (list == &found.Fits ? got : gotMisses).push_back(Line(f.Hole + "/" + f.Shaft, e));
+            EXPECT_EQ(f.MarginMin, f.Min - min * kPerFine);
+            EXPECT_EQ(f.MarginMax, max * kPerFine - f.Max);
+            EXPECT_EQ(f.Miss / kPerFine, std::max(0LL, min - e.Min) + std::max(0LL, e.Max - max));
+            if (&f != &list->front()) {
+                EXPECT_LE(rank(*(&f - 1)), rank(f)) << f.Hole << "/" << f.Shaft;
             }
         }
-        std::sort(got.begin(), got.end());
-        EXPECT_EQ(got, expected);
-        if (expected.empty()) {
-            ASSERT_EQ(gotMisses.size(), std::min<std::size_t>(kNearMisses, brute.size()));
-            EXPECT_EQ(found.NearMisses.front().Miss / kPerFine, nearest);
-        } else {
-            EXPECT_TRUE(gotMisses.empty());
-            EXPECT_EQ(found.Fits.front().Hole + "/" + found.Fits.front().Shaft, row[6]);
-        }
+    }
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected);
+    if (expected.empty()) {
+        ASSERT_EQ(gotMisses.size(), std::min<std::size_t>(kNearMisses, brute.size()));
+        EXPECT_EQ(found.NearMisses.front().Miss / kPerFine, nearest);
+    } else {
+        EXPECT_TRUE(gotMisses.empty());
+        EXPECT_EQ(found.Fits.front().Hole + "/" + found.Fits.front().Shaft, row[6]);
     }
 }
 
-TEST(FitFinder, RefusesBadRequestsAndKeepsTheLimit) {
+TSV_ROW_TEST(FinderRequestRows, RefusedOrLimited, "fits/finder-requests.tsv") {
     const FindProblem problems[] = {FindProblem::None,          FindProblem::SizeNotANumber,
                                     FindProblem::SizeOutside,   FindProblem::MinNotANumber,
                                     FindProblem::MaxNotANumber, FindProblem::MinAboveMax,
                                     FindProblem::SizeTooPrecise};
-    for (const test::TsvRow& row : test::ReadTsv("fits/finder-requests.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const FitSearch found = FindFits(test::Shipped(), {row[0], row[1], row[2], FitScope::All,
-                                                           std::nullopt, std::stoul(row[3])});
-        EXPECT_EQ(found.Problem, problems[std::stoi(row[4])]);
-        EXPECT_EQ(found.Fits.size() + found.NearMisses.size(), std::stoul(row[5]));
-    }
+    const FitSearch found = FindFits(
+        test::Shipped(), {row[0], row[1], row[2], FitScope::All, std::nullopt, std::stoul(row[3])});
+    EXPECT_EQ(found.Problem, problems[std::stoi(row[4])]);
+    EXPECT_EQ(found.Fits.size() + found.NearMisses.size(), std::stoul(row[5]));
 }
 
 }  // namespace

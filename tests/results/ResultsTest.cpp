@@ -37,11 +37,8 @@ TEST_P(FitOutcomeRows, LimitsNamesAndKindFromExactDeviations) {
 INSTANTIATE_TEST_SUITE_P(Limits, FitOutcomeRows,
                          testing::ValuesIn(test::ReadTsv("results/limits.tsv")), test::RowName);
 
-TEST(FitLimits, FractionBarRightEnd) {
-    for (const test::TsvRow& row : test::ReadTsv("results/fraction-bar.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        EXPECT_EQ(FractionBarRightEnd(row[0], row[1], row[2], row[3]), std::stoi(row[4]));
-    }
+TSV_ROW_TEST(FractionBarRows, RightEnd, "results/fraction-bar.tsv") {
+    EXPECT_EQ(FractionBarRightEnd(row[0], row[1], row[2], row[3]), std::stoi(row[4]));
 }
 
 using test::Decimals, test::Scaled, test::Written;
@@ -158,25 +155,22 @@ TEST(Diagram, LevelsAndCommands) {
 // The window's one line of derivation and the query command's lines
 // for each special rule, against the standard's worked examples.
 // size, zone, language (1 or 2), "brief" and the line, or a line number and the line.
-TEST(Explanation, Rows) {
+TSV_ROW_TEST(ExplanationRows, Lines, "results/explanations.tsv") {
     static const ToleranceData tables = BuildStandardTables();
-    for (const test::TsvRow& row : test::ReadTsv("results/explanations.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const ZoneMember member = MemberByCase(row[1]);
-        const NormalisedZone zone = NormaliseZoneCode(row[1], member);
-        const ZoneQuery query{zone.Letters, zone.Grade, std::stof(row[0]), true, zone.Text};
-        const ZoneDeviations z = member == ZoneMember::Hole ? EvaluateHoleZone(tables, query)
-                                                            : EvaluateShaftZone(tables, query);
-        const auto language = static_cast<Language>(std::stoi(row[2]));
-        if (row[3] == "brief") {
-            EXPECT_EQ(ExplainZoneBriefly(row[0], zone.Text, member, z, language), row[4]);
-            continue;
-        }
-        const std::vector<std::string> lines = ExplainZone(row[0], zone.Text, member, z, language);
-        const auto at = static_cast<std::size_t>(std::stoi(row[3]));
-        ASSERT_LT(at, lines.size());
-        EXPECT_EQ(lines[at], row[4]);
+    const ZoneMember member = MemberByCase(row[1]);
+    const NormalisedZone zone = NormaliseZoneCode(row[1], member);
+    const ZoneQuery query{zone.Letters, zone.Grade, std::stof(row[0]), true, zone.Text};
+    const ZoneDeviations z = member == ZoneMember::Hole ? EvaluateHoleZone(tables, query)
+                                                        : EvaluateShaftZone(tables, query);
+    const auto language = static_cast<Language>(std::stoi(row[2]));
+    if (row[3] == "brief") {
+        EXPECT_EQ(ExplainZoneBriefly(row[0], zone.Text, member, z, language), row[4]);
+        return;
     }
+    const std::vector<std::string> lines = ExplainZone(row[0], zone.Text, member, z, language);
+    const auto at = static_cast<std::size_t>(std::stoi(row[3]));
+    ASSERT_LT(at, lines.size());
+    EXPECT_EQ(lines[at], row[4]);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "UiTestSupport.h"
+#include "datafile/ShippedDigest.h"
 #include "ui/Controls.h"
 
 namespace brimsel::ui {
@@ -147,6 +148,7 @@ std::filesystem::path WriteDataFile(const QTemporaryDir& folder, const std::stri
     std::string bytes = EncodeToleranceFile(BuildStandardTables());
     if (what == "empty") bytes.clear();
     if (what == "cut in a table") bytes.resize(40);
+    if (what == "one bit flipped") bytes[1743] ^= 0x01;
     if (what == "cut before the mark") bytes.resize(bytes.size() - 2);
     if (what == "format mark 1") bytes[bytes.size() - 2] = 1;
     if (what != "missing") std::ofstream(path, std::ios::binary) << bytes;
@@ -156,15 +158,15 @@ std::filesystem::path WriteDataFile(const QTemporaryDir& folder, const std::stri
 // In process, and as a copy of the program in the folder, started from
 // elsewhere; the program's log shows what went through the message seam.
 TEST(StartUp, DamagedFilesShowTheMessageAndNoWindow) {
-    for (const std::string what :
-         {"good", "missing", "empty", "cut in a table", "cut before the mark", "format mark 1"}) {
+    for (const std::string what : {"good", "missing", "empty", "cut in a table",
+                                   "cut before the mark", "format mark 1", "one bit flipped"}) {
         SCOPED_TRACE(what);
         const bool good = what == "good";
         QTemporaryDir folder;
         const auto file = WriteDataFile(folder, what);
         test::MessageRecorder messages;
         Form1 form;
-        form.ReadToleranceData = [file] { return LoadToleranceFile(file); };
+        form.ReadToleranceData = [file] { return LoadToleranceFile(file, kShippedDataDigest); };
         EXPECT_EQ(form.Form1_Load(), good);
         EXPECT_EQ(messages.Messages.size(), good ? 0u : 1u);
         EXPECT_EQ(form.Query.ToleranceTables.FormatMark, good ? 2 : 0);

@@ -20,7 +20,8 @@ using FitsFound = std::map<std::string, fits::FoundFit>;
 
 // Every fit of a scope at a size, by its code.
 FitsFound FindAll(const ToleranceData& tables, const std::string& size, fits::FitScope scope) {
-    const fits::FitSearch search = fits::FindFits(tables, {size, "-100", "100", scope});
+    const fits::FitSearch search =
+        fits::FindFits(tables, {size, "-100", "100", scope, std::nullopt, 0});
     EXPECT_TRUE(search.Ok()) << size;
     FitsFound all;
     for (const fits::FoundFit& fit : search.Fits) all[fit.Hole + "/" + fit.Shaft] = fit;

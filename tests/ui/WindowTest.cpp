@@ -1,6 +1,8 @@
 // The window driven as a person drives it, from the tables of steps in
 // tests/data/ui/steps; the about message; the diagram as pixels and as saved
 // files; the fit finder.
+#include <sys/mount.h>
+
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
@@ -9,8 +11,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
+#include <cerrno>
+#include <cstring>
+#include <memory>
 
 #include "UiTestSupport.h"
+#include "texts/MoreStrings.h"
 #include "ui/FitFinderDialog.h"
 
 // Failing comparisons of places print them readably.
@@ -132,21 +138,16 @@ TEST(Window, DiagramOfHSevenOverGSixAsPixels) {
     EXPECT_LT(Find(form.Picture1->Image(), kShaftZone).first.top(), 10) << "s6 lies above the hole";
 }
 
-// A hovered caption shows its tooltip. The PNG is the surface's drawing; each
-// box and line of the SVG lies on pixels of its colour there; a file that
-// cannot be written says so.
-TEST(ResultExtras, HoverAndSavedDiagrams) {
+// The diagram saved as SVG (any case of the ending): the zone names as text,
+// and each box and line on pixels of its colour in the window's drawing.
+TEST(ResultExtras, DiagramSavedAsSvg) {
     test::Driver driver;
     driver.Start("shown");
     Form1& form = *driver.form;
-    QHelpEvent hover(QEvent::ToolTip, {2, 2}, form.LabelSC[1]->mapToGlobal(QPoint(2, 2)));
-    QApplication::sendEvent(form.LabelSC[1], &hover);
-    EXPECT_EQ(test::Text(QToolTip::text()), "最大极限尺寸 100.035");
     QTemporaryDir dir;
-    const QString png = dir.filePath("d.png"), svg = dir.filePath("d.SVG");
-    ASSERT_TRUE(form.WriteDiagramFile(png) && form.WriteDiagramFile(svg));
+    const QString svg = dir.filePath("d.SVG");
+    ASSERT_TRUE(form.WriteDiagramFile(svg));
     const QImage drawn = form.Picture1->Image();
-    EXPECT_EQ(QImage(png).convertToFormat(drawn.format()), drawn);
     QFile file(svg);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
@@ -162,15 +163,85 @@ TEST(ResultExtras, HoverAndSavedDiagrams) {
         EXPECT_EQ(QColor(drawn.pixel(int(x / 15), int(y / 15))), QColor(m.captured(6)));
     }
     EXPECT_EQ(shapes, 4) << "two boxes, the two halves of the zero line";
+}
+
+// A hovered caption shows its tooltip. The PNG is the surface's drawing; a
+// file that cannot be written says so.
+TEST(ResultExtras, HoverAndSavedDiagrams) {
+    test::Driver driver;
+    driver.Start("shown");
+    Form1& form = *driver.form;
+    QHelpEvent hover(QEvent::ToolTip, {2, 2}, form.LabelSC[1]->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(form.LabelSC[1], &hover);
+    EXPECT_EQ(test::Text(QToolTip::text()), "最大极限尺寸 100.035");
+    QTemporaryDir dir;
+    const QString png = dir.filePath("d.png");
+    ASSERT_TRUE(form.WriteDiagramFile(png));
+    const QImage drawn = form.Picture1->Image();
+    EXPECT_EQ(QImage(png).convertToFormat(drawn.format()), drawn);
 
     test::MessageRecorder messages;
     form.AskDiagramPath = [&] { return dir.filePath("no-such-folder/d.png"); };
     form.SaveDiagram();
     ASSERT_EQ(messages.Messages.size(), 1u);
     EXPECT_TRUE(messages.Messages[0].Icon == MessageIcon::Exclamation &&
-                messages.Messages[0].Prompt.endsWith(dir.filePath("no-such-folder/d.png")));
+                messages.Messages[0].Prompt.contains(dir.filePath("no-such-folder/d.png")));
     Form1TestAccess::ShowError(form, 21);
     EXPECT_FALSE(form.WriteDiagramFile(png));
+}
+
+// A save that fails at any step, or on a full file system (a small tmpfs,
+// where the test may mount one), leaves the file of that name byte for byte,
+// or none, and nothing beside it, and says the diagram was not saved.
+TEST(ResultExtras, FailedSavesKeepTheOldFile) {
+    test::Driver driver;
+    driver.Start("shown");
+    Form1& form = *driver.form;
+    const QByteArray old(3000, 'o');
+    const auto put = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    // An existing name is old bytes before and after; a new one stays absent.
+    const auto failedSave = [&](const QDir& folder, const QString& name, bool existing) {
+        SCOPED_TRACE(test::Text(folder.filePath(name)));
+        const QStringList before = folder.entryList(QDir::Files | QDir::Hidden);
+        test::MessageRecorder messages;
+        form.AskDiagramPath = [&] { return folder.filePath(name); };
+        form.SaveDiagram();
+        ASSERT_EQ(messages.Messages.size(), 1u);
+        EXPECT_TRUE(messages.Messages[0].Prompt.endsWith(
+            FromUtf8(LookUpMore(Language::Chinese, More::DiagramUnchanged))));
+        EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), before) << "nothing left beside";
+        QFile file(folder.filePath(name));
+        EXPECT_EQ(file.open(QIODevice::ReadOnly) ? file.readAll() : "absent",
+                  existing ? old : "absent");
+    };
+    QTemporaryDir dir;
+    ASSERT_TRUE(put(dir.filePath("existing.png"), old) && put(dir.filePath("existing.svg"), old));
+    for (const WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Flush,
+                                 WriteStep::Close, WriteStep::Rename}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        form.DiagramWriteFault = [step](WriteStep now) { return now == step; };
+        for (const char* name : {"existing.png", "existing.svg"})
+            failedSave(dir.path(), name, true);
+        failedSave(dir.path(), "new.png", false);
+    }
+    form.DiagramWriteFault = {};
+
+    const QString mountPoint = dir.filePath("full");
+    QDir().mkpath(mountPoint);
+    if (::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "a tmpfs cannot be mounted here: " << std::strerror(errno);
+    const std::shared_ptr<void> unmount(
+        nullptr, [&](void*) { EXPECT_EQ(::umount(mountPoint.toLocal8Bit().constData()), 0); });
+    const QDir full(mountPoint);
+    ASSERT_TRUE(put(full.filePath("existing.png"), old));
+    put(full.filePath("filler"), QByteArray(128 * 1024, 'f'));  // fills what is left
+    for (const char* name : {"existing.png", "new.png", "new.svg"})
+        failedSave(full, name, name[0] == 'e');
+    QFile::remove(full.filePath("filler"));
+    EXPECT_TRUE(form.WriteDiagramFile(full.filePath("existing.png"))) << "saved once there is room";
 }
 
 // The fit finder from the context menu: its list, and a picked fit leaving
