@@ -30,8 +30,7 @@ constexpr std::string_view kQuantityHeader[] = {"quantity", "value", "unit"};
 constexpr std::string_view kTemperatureSettings[] = {"--hole-temp",     "--shaft-temp",
                                                      "--hole-alpha",    "--shaft-alpha",
                                                      "--hole-material", "--shaft-material"};
-constexpr std::string_view kInterferenceOnly[] = {"--hole-temp", "--hole-alpha",
-                                                  "--hole-material"};
+constexpr std::string_view kInterferenceOnly[] = {"--hole-temp", "--hole-alpha", "--hole-material"};
 
 // Columns of readable lines line up on screen: a CJK character takes two
 // places, any other character one.
@@ -146,8 +145,8 @@ void AppendRequirement(std::string& out, const Requirement& requirement, std::st
 // Settings given that the form does not take.
 std::string Foreign(const CommandLine& cl, bool temperature) {
     for (const auto& [name, value] : cl.Settings) {
-        const bool forTemperature = std::ranges::find(kTemperatureSettings, name) !=
-                                    std::end(kTemperatureSettings);
+        const bool forTemperature =
+            std::ranges::find(kTemperatureSettings, name) != std::end(kTemperatureSettings);
         const bool onlyTemperature =
             std::ranges::find(kInterferenceOnly, name) != std::end(kInterferenceOnly);
         if (temperature && !forTemperature) return name + " goes with --interference";
@@ -215,17 +214,17 @@ int RunInterference(const ToleranceData& tables, const CommandLine& cl, std::str
     const Requirement requirement = ComputeRequirement(in);
     const bool values = requirement.Ok() || requirement.Trouble == Problem::NoFitHolds;
     int status = requirement.Ok() ? kInterferenceComputed : kInterferenceProblem;
-    std::string problem =
-        requirement.Ok() ? std::string()
-                         : ProblemMessage(requirement.Trouble, requirement.Where, language);
+    std::string problem = requirement.Ok()
+                              ? std::string()
+                              : ProblemMessage(requirement.Trouble, requirement.Where, language);
     if (fit && !fit->Ok() && problem.empty()) {
         problem = fit->Zone + ": " + std::string(ErrorMessage(fit->Code, language));
         status = kInterferenceProblem;
     }
     std::optional<FitCheck> check;
     if (values && fit && fit->Ok()) {
-        check = CheckFit(in, requirement,
-                         ExactFitLimits{fit->Outcome.Largest, fit->Outcome.Smallest});
+        check =
+            CheckFit(in, requirement, ExactFitLimits{fit->Outcome.Largest, fit->Outcome.Smallest});
         if (!check->Ok() && problem.empty()) {
             problem = ProblemMessage(check->Trouble, check->Where, language);
             status = kInterferenceProblem;
@@ -239,10 +238,14 @@ int RunInterference(const ToleranceData& tables, const CommandLine& cl, std::str
     if (cl.FindFits) {
         if (!cl.Csv) AppendRequirement(out, requirement, size.Text, language);
         if (!requirement.Ok()) return status;
-        const Selection selection = SelectFits(
-            tables, requirement,
-            {size.Text, {}, {}, cl.All ? fits::FitScope::All : fits::FitScope::Catalogue,
-             cl.Basis, cl.Limit});
+        const Selection selection =
+            SelectFits(tables, requirement,
+                       {size.Text,
+                        {},
+                        {},
+                        cl.All ? fits::FitScope::All : fits::FitScope::Catalogue,
+                        cl.Basis,
+                        cl.Limit});
         const FindOptions options{size.Text, selection.Min, selection.Max, cl.All,
                                   cl.Basis,  cl.Limit,      cl.Csv,        language};
         return std::max(status, WriteFits(selection.Search, options, out));
@@ -317,7 +320,8 @@ int RunTemperature(const ToleranceData& tables, const CommandLine& cl, std::stri
     at.Size = *ReadNumber(query.SizeText);
     at.HoleAlpha = alphas[0].value_or(0.0);
     at.ShaftAlpha = alphas[1].value_or(0.0);
-    const OperatingFit fit = FitAtTemperature({query.Fit->Outcome.Largest, query.Fit->Outcome.Smallest}, at);
+    const OperatingFit fit =
+        FitAtTemperature({query.Fit->Outcome.Largest, query.Fit->Outcome.Smallest}, at);
     if (cl.Csv) {
         AppendCsvRow(out, kQuantityHeader);
         AppendRows(out, Quantities(fit));
@@ -328,7 +332,10 @@ int RunTemperature(const ToleranceData& tables, const CommandLine& cl, std::stri
     out += Heading(std::string(LookUpMore(language, More::OperatingFit)) + " " + query.Fit->Zone,
                    query.SizeText, language);
     AppendLines(out, list, language);
-    out += "  " + FillIn(LookUpMore(language, More::OperatingShift), ReadableValue(ThermalShift(at), "um")) + "\n";
+    out +=
+        "  " +
+        FillIn(LookUpMore(language, More::OperatingShift), ReadableValue(ThermalShift(at), "um")) +
+        "\n";
     return kInterferenceComputed;
 }
 
