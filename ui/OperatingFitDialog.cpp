@@ -47,8 +47,9 @@ OperatingFitDialog::OperatingFitDialog(Form1& form) : QDialog(&form), form_(form
         temp->setPlaceholderText(QStringLiteral("20"));
     }
     // A material writes its heating coefficient into the box beside it.
-    for (auto [list, alpha] :
+    for (const auto& [list, box] :
          {std::pair{&HoleMaterial, HoleAlphaBox}, {&ShaftMaterial, ShaftAlphaBox}}) {
+        QLineEdit* alpha = box;  // a lambda captures variables, not bindings
         *list = new QComboBox(this);
         (*list)->addItem(Text(More::MaterialCustom));
         for (const MaterialPreset& preset : MaterialPresets()) {
