@@ -47,9 +47,9 @@ OperatingFitDialog::OperatingFitDialog(Form1& form) : QDialog(&form), form_(form
         temp->setPlaceholderText(QStringLiteral("20"));
     }
     // A material writes its heating coefficient into the box beside it.
-    for (const auto& [list, box] :
+    for (const auto& [list, field] :
          {std::pair{&HoleMaterial, HoleAlphaBox}, {&ShaftMaterial, ShaftAlphaBox}}) {
-        QLineEdit* alpha = box;  // a lambda captures variables, not bindings
+        QLineEdit* alpha = field;  // a lambda captures variables, not bindings
         *list = new QComboBox(this);
         (*list)->addItem(Text(More::MaterialCustom));
         for (const MaterialPreset& preset : MaterialPresets()) {
