@@ -7,6 +7,7 @@
 
 #include "cli/Find.h"
 #include "cli/Inspect.h"
+#include "cli/Interference.h"
 #include "cli/OutputBuffer.h"
 #include "datafile/ShippedDigest.h"
 #include "engine/DataFile.h"
@@ -111,6 +112,15 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
             case CommandForm::Ranges:
                 status = RunRanges(tables, cl, buffer.Data());
                 break;
+            case CommandForm::Interference:
+            case CommandForm::Temperature: {
+                std::string problem;
+                status = cl.Form == CommandForm::Interference
+                             ? RunInterference(tables, cl, buffer.Data(), problem)
+                             : RunTemperature(tables, cl, buffer.Data(), problem);
+                if (!problem.empty()) err << kProgramName << ": " << problem;
+                break;
+            }
             case CommandForm::Find: {
                 const FindOptions find{cl.Operands[0], cl.Operands[1], cl.Operands[2],
                                        cl.All,         cl.Basis,       cl.Limit,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,12 +26,14 @@ inline constexpr int kExitUsage = 2;       // usage error, bad or missing data f
 
 // What the command does; one form per run.
 enum class CommandForm : std::uint8_t {
-    Query,    // SIZE ZONE...
-    Batch,    // --batch: queries from standard input
-    Explain,  // --explain SIZE ZONE...
-    Check,    // --check SIZE ZONE MEASURED...
-    Ranges,   // --ranges ZONE...
-    Find,     // --find SIZE MIN MAX
+    Query,         // SIZE ZONE...
+    Batch,         // --batch: queries from standard input
+    Explain,       // --explain SIZE ZONE...
+    Check,         // --check SIZE ZONE MEASURED...
+    Ranges,        // --ranges ZONE...
+    Find,          // --find SIZE MIN MAX
+    Interference,  // --interference SIZE: the interference a load needs
+    Temperature,   // --temperature SIZE FIT: a fit at operating temperatures
 };
 
 struct CommandLine {
@@ -46,6 +49,10 @@ struct CommandLine {
     std::optional<fits::BasisSystem> Basis;
     std::size_t Limit = 10;
     std::string FindOption;
+    // --interference with --find: the fits that carry the load.
+    bool FindFits = false;
+    // The values of --interference and --temperature, by option name, as given.
+    std::map<std::string, std::string, std::less<>> Settings;
     std::vector<std::string> Operands;  // the form's operands, in order
     std::string Problem;                // a usage error when not empty
 };

@@ -64,6 +64,10 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
                "\n";
         return kFindBadRequest;
     }
+    return WriteFits(found, options, out);
+}
+
+int WriteFits(const fits::FitSearch& found, const FindOptions& options, std::string& out) {
     const bool near = found.Fits.empty();
     using fits::FinderStatus;
     const auto& list = near ? found.NearMisses : found.Fits;

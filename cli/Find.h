@@ -41,5 +41,8 @@ inline constexpr int kFindBadRequest = 2;  // the problem is written to `err`
 // Appends the output to `out` (or a message to `err`) and returns the exit status.
 int RunFind(const ToleranceData& tables, const FindOptions& options, std::string& out,
             std::string& err);
+// The lines or rows of a search without a problem, as RunFind writes them;
+// returns kFindFound or kFindNearMisses.
+int WriteFits(const fits::FitSearch& found, const FindOptions& options, std::string& out);
 
 }  // namespace brimsel

@@ -20,6 +20,13 @@ constexpr std::string_view kHelp =
        brimsel-query --ranges [--csv] [OPTIONS] ZONE...
        brimsel-query --find [--all] [--basis hole|shaft] [--limit N] [--csv]
                      [OPTIONS] SIZE MIN MAX
+       brimsel-query --interference [--fit HOLE/SHAFT] [--find [--all] [--basis
+                     hole|shaft] [--limit N]] [--csv] [OPTIONS] [the load,
+                     geometry, materials and assembly below] SIZE
+       brimsel-query --temperature [--hole-temp C] [--shaft-temp C]
+                     [--hole-alpha 1/C | --hole-material NAME]
+                     [--shaft-alpha 1/C | --shaft-material NAME] [--csv]
+                     [OPTIONS] SIZE FIT
        brimsel-query --help | --version
 where OPTIONS are [--lang zh|en] [--edition 1998|2020].
 
@@ -53,6 +60,12 @@ Examples:
   brimsel-query --find 40 -0.080 -0.020
   brimsel-query --find --all --basis hole --csv 40 0.010 0.050
   brimsel-query --edition 2020 25 JS7/h6
+  brimsel-query --interference --torque 200 --length 21 --hub-od 117
+      --hub-material steel --shaft-material steel --hub-yield 400
+      --shaft-yield 400 --friction 0.11 --hub-ra 0.8 --shaft-ra 0.8
+      --fit H7/t6 34.5
+  brimsel-query --temperature --hole-material aluminium-alloy
+      --shaft-material steel --hole-temp 90 --shaft-temp 90 100 H7/g6
 
 Options are the arguments that start with "--" or with "-" and a letter;
 "-0.080" is an operand. "--" ends the options.
@@ -63,6 +76,10 @@ or output that could not be read or written. --check exits 1 when any
 measured size lies outside; --ranges exits 1 when a zone is defined nowhere;
 --find exits 1 when no fit qualifies and only near misses are written, 2 for
 a bad request (MIN above MAX, a size outside 0..3150, not a number).
+--interference and --temperature exit 1 for a problem of the input (no load,
+a hub not wider than the fit, no fit that carries the load without yielding,
+a zone that is not valid), written as one line; the values computed are
+still written.
 )";
 
 // Each option as its table describes it: the name and value in a column of

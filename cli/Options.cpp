@@ -1,8 +1,11 @@
 #include "cli/Options.h"
 
 #include <charconv>
+#include <iterator>
 #include <optional>
 #include <system_error>
+
+#include "cli/Interference.h"
 
 namespace brimsel {
 
@@ -10,10 +13,25 @@ namespace {
 
 std::string SetForm(CommandLine& cl, CommandForm form, std::string_view name) {
     if (cl.Form != CommandForm::Query && cl.Form != form) {
-        return "only one of --batch, --explain, --check, --ranges and --find at a time (" +
+        return "only one of --batch, --explain, --check, --ranges, --find, --interference and "
+               "--temperature at a time (" +
                std::string(name) + ")";
     }
     cl.Form = form;
+    return {};
+}
+
+// The options of --interference and --temperature keep their value under
+// their name; each form reads and checks the ones it takes.
+constexpr std::size_t SettingIndex(std::string_view name) {
+    std::size_t i = 0;
+    while (kSettingNames[i] != name) ++i;  // past the end: not a constant, a build error
+    return i;
+}
+
+template <std::size_t I>
+std::string KeepSetting(CommandLine& cl, std::string_view value) {
+    cl.Settings[std::string(kSettingNames[I])] = std::string(value);
     return {};
 }
 
@@ -62,7 +80,15 @@ constexpr OptionEntry kOptions[] = {
      "the error code and message.\nWith --csv the columns "
      "are\nzone,range_low,range_high,code,edition"},
     {"--find", "", false,
-     [](CommandLine& cl, std::string_view) { return SetForm(cl, CommandForm::Find, "--find"); }, "",
+     [](CommandLine& cl, std::string_view) {
+         // With --interference, the fits that carry the load.
+         if (cl.Form == CommandForm::Interference) {
+             cl.FindFits = true;
+             return std::string();
+         }
+         return SetForm(cl, CommandForm::Find, "--find");
+     },
+     "",
      "the fits whose clearance stays from MIN to MAX (mm; negative\nfor an interference: -0.080 "
      "-0.020 is an interference of 20 to\n80 um), ranked: preferred, common (1998) or listed "
      "(2020),\nthen other fits; "
@@ -101,6 +127,92 @@ constexpr OptionEntry kOptions[] = {
          return std::string();
      },
      "N", "--find writes the first N fits (default 10; 0 for all)"},
+    {"--interference", "", false,
+     [](CommandLine& cl, std::string_view) {
+         // After --find, the two ask for the fits that carry the load.
+         cl.FindFits = cl.FindFits || cl.Form == CommandForm::Find;
+         if (cl.Form == CommandForm::Find) cl.Form = CommandForm::Query;
+         return SetForm(cl, CommandForm::Interference, "--interference");
+     },
+     "",
+     "the interference fit SIZE needs to carry a load, after\nGB/T 5371-2004, SIZE the fit "
+     "diameter d_f: the least\ninterference delta_min and the most without yielding\ndelta_emax, "
+     "with --fit the check of a fit, with --find the\nfits between. Elastic range, plane stress, a "
+     "uniform\npressure, no centrifugal load; E and the strengths at 20 C.\nWith --csv rows "
+     "quantity,value,unit (um, MPa, N, N*m, degC)"},
+    {"--temperature", "", false,
+     [](CommandLine& cl, std::string_view) {
+         return SetForm(cl, CommandForm::Temperature, "--temperature");
+     },
+     "",
+     "the fit FIT at SIZE at operating temperatures: each limit of\nfit moves by D [a_h (t_h - 20) "
+     "- a_s (t_s - 20)]. With --csv\nrows X_max_20,X_min_20,X_max,X_min (um, clearance "
+     "positive)\nand kind"},
+    {"--torque", "", true, KeepSetting<SettingIndex("--torque")>, "N*m",
+     "--interference: the torque M_t"},
+    {"--axial", "", true, KeepSetting<SettingIndex("--axial")>, "N",
+     "--interference: the axial force F_x"},
+    {"--length", "", true, KeepSetting<SettingIndex("--length")>, "MM",
+     "--interference: the fit length l_f"},
+    {"--hub-od", "", true, KeepSetting<SettingIndex("--hub-od")>, "MM",
+     "--interference: the hub's outside diameter d_a"},
+    {"--shaft-bore", "", true, KeepSetting<SettingIndex("--shaft-bore")>, "MM",
+     "--interference: a hollow shaft's bore d_i (0: solid)"},
+    {"--hub-material", "", true, KeepSetting<SettingIndex("--hub-material")>, "NAME",
+     "the hub's material, filling E, nu and the expansion\ncoefficients: steel, grey-iron-ht150, "
+     "grey-iron-ht250,\nmalleable-iron, nodular-iron, bronze, brass, "
+     "aluminium-alloy,\nmagnesium-aluminium-alloy"},
+    {"--hub-e", "", true, KeepSetting<SettingIndex("--hub-e")>, "MPa", "the hub's modulus E"},
+    {"--hub-nu", "", true, KeepSetting<SettingIndex("--hub-nu")>, "NU",
+     "the hub's Poisson's ratio, 0 to 0.5"},
+    {"--hub-yield", "", true, KeepSetting<SettingIndex("--hub-yield")>, "MPa",
+     "the hub's yield strength"},
+    {"--hub-tensile", "", true, KeepSetting<SettingIndex("--hub-tensile")>, "MPa",
+     "a brittle hub's tensile strength, with the safety\n--brittle-safety"},
+    {"--hub-alpha", "", true, KeepSetting<SettingIndex("--hub-alpha")>, "1/C",
+     "the hub's expansion coefficient on heating (11e-6)"},
+    {"--hub-ra", "", true, KeepSetting<SettingIndex("--hub-ra")>, "UM",
+     "the roughness Ra of the hub's bore"},
+    {"--hub-temp", "", true, KeepSetting<SettingIndex("--hub-temp")>, "C",
+     "--interference: the hub's operating temperature"},
+    {"--shaft-material", "", true, KeepSetting<SettingIndex("--shaft-material")>, "NAME",
+     "the shaft's material (as --hub-material)"},
+    {"--shaft-e", "", true, KeepSetting<SettingIndex("--shaft-e")>, "MPa", "the shaft's modulus E"},
+    {"--shaft-nu", "", true, KeepSetting<SettingIndex("--shaft-nu")>, "NU",
+     "the shaft's Poisson's ratio"},
+    {"--shaft-yield", "", true, KeepSetting<SettingIndex("--shaft-yield")>, "MPa",
+     "the shaft's yield strength"},
+    {"--shaft-tensile", "", true, KeepSetting<SettingIndex("--shaft-tensile")>, "MPa",
+     "a brittle shaft's tensile strength"},
+    {"--shaft-alpha", "", true, KeepSetting<SettingIndex("--shaft-alpha")>, "1/C",
+     "the shaft's expansion coefficient: on cooling with\n--interference (-8.5e-6), on heating "
+     "with --temperature"},
+    {"--shaft-ra", "", true, KeepSetting<SettingIndex("--shaft-ra")>, "UM",
+     "--interference: the roughness Ra of the shaft"},
+    {"--shaft-temp", "", true, KeepSetting<SettingIndex("--shaft-temp")>, "C",
+     "the shaft's operating temperature"},
+    {"--friction", "", true, KeepSetting<SettingIndex("--friction")>, "MU",
+     "--interference: the friction coefficient; pressed,\nunlubricated / lubricated: steel-steel "
+     "0.07-0.16 / 0.05-0.13,\nsteel-cast iron 0.12-0.15 / 0.05-0.10, steel-bronze\n0.15-0.20 / "
+     "0.03-0.06, cast iron-cast iron 0.15-0.25 / 0.05-0.10"},
+    {"--assembly", "", true, KeepSetting<SettingIndex("--assembly")>, "press|shrink",
+     "--interference: pressed in (the default; the surfaces'\nsmoothing 2 (1.6 Ra_a + 1.6 Ra_i) is "
+     "added) or shrunk"},
+    {"--brittle-safety", "", true, KeepSetting<SettingIndex("--brittle-safety")>, "N",
+     "the safety of a brittle part (3 unless set)"},
+    {"--room-temp", "", true, KeepSetting<SettingIndex("--room-temp")>, "C",
+     "the room temperature of a shrink fit (20 unless set)"},
+    {"--assembly-clearance", "", true, KeepSetting<SettingIndex("--assembly-clearance")>, "UM",
+     "the clearance to slide a shrink fit on (0.001 d_f\nunless set)"},
+    {"--fit", "", true, KeepSetting<SettingIndex("--fit")>, "HOLE/SHAFT",
+     "--interference: the check of this fit: holds or slips,\nstays elastic or yields, pressures, "
+     "stresses, press-in\nforce, shrink temperatures"},
+    {"--hole-temp", "", true, KeepSetting<SettingIndex("--hole-temp")>, "C",
+     "--temperature: the hole's temperature (20 unless set)"},
+    {"--hole-material", "", true, KeepSetting<SettingIndex("--hole-material")>, "NAME",
+     "--temperature: the hole's material, for its expansion"},
+    {"--hole-alpha", "", true, KeepSetting<SettingIndex("--hole-alpha")>, "1/C",
+     "--temperature: the hole's expansion coefficient"},
     {"--lang", "", true,
      [](CommandLine& cl, std::string_view value) {
          if (value == "zh") {

@@ -14,8 +14,12 @@ bool IsOption(std::string_view arg) {
 // The operands each form needs, or a usage problem.
 std::string CheckOperands(const CommandLine& cl) {
     const std::size_t n = cl.Operands.size();
-    if (cl.Form != CommandForm::Find && !cl.FindOption.empty()) {
+    if (cl.Form != CommandForm::Find && !cl.FindFits && !cl.FindOption.empty()) {
         return cl.FindOption + " goes with --find";
+    }
+    if (cl.Form != CommandForm::Interference && cl.Form != CommandForm::Temperature &&
+        !cl.Settings.empty()) {
+        return cl.Settings.begin()->first + " goes with --interference or --temperature";
     }
     switch (cl.Form) {
         case CommandForm::Query:
@@ -51,6 +55,12 @@ std::string CheckOperands(const CommandLine& cl) {
                 return problem;
             if (auto problem = UnheldNumberProblem("MAX", cl.Operands[2]); !problem.empty())
                 return problem;
+            break;
+        case CommandForm::Interference:
+            if (n != 1) return "--interference needs one operand, the fit diameter SIZE";
+            break;
+        case CommandForm::Temperature:
+            if (n != 2) return "--temperature needs a basic size and a fit HOLE/SHAFT";
             break;
     }
     // The basic size of every form that takes one.

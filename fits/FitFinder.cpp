@@ -92,6 +92,9 @@ class Search {
 
     std::vector<Candidate> Candidates() {
         std::vector<Candidate> all;
+        // Every base grade against every mating zone in both systems, at most:
+        // one buffer, not a copy at each growth.
+        all.reserve(request_.Scope == FitScope::All ? 2 * kGradeTexts.size() * kZones + 256 : 256);
         AddCatalogue(all);
         if (request_.Scope == FitScope::All) AddEveryFit(all);
         return all;

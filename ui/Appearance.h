@@ -37,6 +37,10 @@ inline constexpr QRgb kBlue = qRgb(0, 0, 255);
 inline constexpr QRgb kRed = qRgb(255, 0, 0);
 inline constexpr QRgb kGreen = qRgb(0, 128, 0);
 
+// Verdicts and problems of the dialogs: sound, and not.
+inline constexpr QRgb kVerdictSound = kGreen;
+inline constexpr QRgb kVerdictUnsound = kRed;
+
 // Diagram inks other than the zero line's.
 inline constexpr QRgb kZoneNameInk = qRgb(0, 0, 255);
 inline constexpr QRgb kHoleZoneInk = qRgb(0, 192, 0);

@@ -27,8 +27,10 @@
 #include "ui/Appearance.h"
 #include "ui/FitFinderDialog.h"
 #include "ui/Form1.h"
+#include "ui/InterferenceDialog.h"
 #include "ui/Layout.h"
 #include "ui/MessageBox.h"
+#include "ui/OperatingFitDialog.h"
 
 namespace brimsel::ui {
 
@@ -169,6 +171,12 @@ void Form1::BuildContextMenu() {
     QAction* finder =
         ContextMenu->addAction(more(More::FindFit), this, [this] { OpenFitFinder(); });
     finder->setObjectName(QStringLiteral("FindFit"));
+    QAction* interference = ContextMenu->addAction(
+        more(More::InterferenceFit) + QStringLiteral("…"), this, [this] { OpenInterference(); });
+    interference->setObjectName(QStringLiteral("InterferenceFit"));
+    QAction* operating = ContextMenu->addAction(more(More::OperatingFit) + QStringLiteral("…"),
+                                                this, [this] { OpenOperatingFit(); });
+    operating->setObjectName(QStringLiteral("OperatingFit"));
 
     // The standard the window follows, one of two.
     ContextMenu->addSeparator();
@@ -190,12 +198,23 @@ void Form1::OpenFitFinder() {
     FitFinder->Open();
 }
 
+void Form1::OpenInterference() {
+    if (Interference == nullptr) Interference = new InterferenceDialog(*this);
+    Interference->Open();
+}
+
+void Form1::OpenOperatingFit() {
+    if (OperatingFit == nullptr) OperatingFit = new OperatingFitDialog(*this);
+    OperatingFit->Open();
+}
+
 QMenu* Form1::PrepareContextMenu() {
     if (ContextMenu == nullptr) BuildContextMenu();
     const std::optional<ShownFit> shown = ShownResult();
     const bool ok = shown && WriteCallout(*shown, CalloutForm::Code).has_value();
     ContextMenu->findChild<QAction*>(QLatin1String(kCopyResultName))->setEnabled(ok);
     ContextMenu->findChild<QAction*>(QLatin1String(kSaveDiagramName))->setEnabled(ok);
+    ContextMenu->findChild<QAction*>(QStringLiteral("OperatingFit"))->setEnabled(ok);
     auto* callouts = ContextMenu->findChild<QMenu*>(QStringLiteral("CopyCallout"));
     callouts->setEnabled(ok);
     // The entries show the callouts they copy; the limits of size name their member.

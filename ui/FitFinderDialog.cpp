@@ -56,15 +56,7 @@ FitFinderDialog::FitFinderDialog(Form1& form) : QDialog(&form), form_(form) {
         {Text(More::FinderEitherBasis), Text(More::FinderHoleBasis), Text(More::FinderShaftBasis)});
     Status = new QLabel(this);
     Fits = new QTreeWidget(this);
-    Fits->setRootIsDecorated(false);
-    Fits->setUniformRowHeights(true);
-    QStringList headings;
-    for (const fits::FinderColumn column : kDialogColumns) {
-        headings << FromUtf8(fits::ColumnHeading(column, form_.Query.LanguageIndex, false));
-    }
-    Fits->setHeaderLabels(headings);
-    Fits->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Fits->header()->setStretchLastSection(false);
+    SetUpFitList(*Fits, form_.Query.LanguageIndex);
     Fits->setToolTip(Text(More::FinderHint));
 
     resize(Px(kWidthTwips), Px(kHeightTwips));
@@ -145,23 +137,40 @@ void FitFinderDialog::Refresh() {
     SizeLabel->setText(Text(More::FinderSize));
     ScopeList->setItemText(0, Text(More::FinderCatalogue));
 
-    Fits->setUpdatesEnabled(false);
-    Fits->clear();
     if (!search_.Ok()) {
         Status->setText(FromUtf8(
             fits::ProblemMessage(search_.Problem, form_.Query.LanguageIndex, form_.Query.Edition)));
+    } else {
+        const auto& listed = search_.Fits.empty() ? search_.NearMisses : search_.Fits;
+        Status->setText(
+            FromUtf8(fits::FinderStatus(search_, listed.size(), form_.Query.LanguageIndex)));
     }
-    const bool near = search_.Ok() && search_.Fits.empty();
-    const Language language = form_.Query.LanguageIndex;
-    if (search_.Ok()) {
-        const auto& listed = near ? search_.NearMisses : search_.Fits;
-        Status->setText(FromUtf8(fits::FinderStatus(search_, listed.size(), language)));
+    FillFitList(*Fits, search_, form_.Query.LanguageIndex);
+}
+
+void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) { ApplyFoundFit(form_, search_, fit); }
+
+void SetUpFitList(QTreeWidget& list, Language language) {
+    list.setRootIsDecorated(false);
+    list.setUniformRowHeights(true);
+    QStringList headings;
+    for (const fits::FinderColumn column : kDialogColumns) {
+        headings << FromUtf8(fits::ColumnHeading(column, language, false));
     }
+    list.setHeaderLabels(headings);
+    list.header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list.header()->setStretchLastSection(false);
+}
+
+void FillFitList(QTreeWidget& tree, const fits::FitSearch& search, Language language) {
+    tree.setUpdatesEnabled(false);
+    tree.clear();
+    const bool near = search.Ok() && search.Fits.empty();
     for (const int column : {6, 7}) {
-        Fits->headerItem()->setText(
+        tree.headerItem()->setText(
             column, FromUtf8(fits::ColumnHeading(kDialogColumns[column], language, near)));
     }
-    const auto& list = near ? search_.NearMisses : search_.Fits;
+    const auto& list = near ? search.NearMisses : search.Fits;
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(list.size()));
     for (std::size_t i = 0; i < list.size(); ++i) {
@@ -180,32 +189,30 @@ void FitFinderDialog::Refresh() {
         }
         items.push_back(item);
     }
-    Fits->addTopLevelItems(items);
-    Fits->setUpdatesEnabled(true);
+    tree.addTopLevelItems(items);
+    tree.setUpdatesEnabled(true);
 }
 
-void FitFinderDialog::ApplyFit(const fits::FoundFit& fit) {
+void ApplyFoundFit(Form1& form, const fits::FitSearch& search, const fits::FoundFit& fit) {
     // The size first, as the user would type it into the size box: the
     // catalogue's lists depend on it.
-    if (form_.Query.ErrorCode == error_code::kBasicSize ||
-        form_.Query.BasicSize != search_.BasicSize) {
+    if (form.Query.ErrorCode == error_code::kBasicSize ||
+        form.Query.BasicSize != search.BasicSize) {
         // Only a size the search accepted is passed on, as it shows it.
-        if (!search_.Ok()) return;
-        WriteText(*form_.Text1, FromUtf8(search_.SizeText));
+        if (!search.Ok() || search.SizeText.empty()) return;
+        WriteText(*form.Text1, FromUtf8(search.SizeText));
     }
     if (fit.GroupKind < 0) {
-        form_.OptionJZ[2]->click();
-        WriteText(*form_.TeK, FromUtf8(fit.Hole));
-        WriteText(*form_.TeZ, FromUtf8(fit.Shaft));
+        form.OptionJZ[2]->click();
+        WriteText(*form.TeK, FromUtf8(fit.Hole));
+        WriteText(*form.TeZ, FromUtf8(fit.Shaft));
         return;
     }
     const bool holeBasis = fit.Basis == fits::BasisSystem::Hole;
-    form_.OptionJZ[holeBasis ? 0 : 1]->click();
-    form_.OptionPH[static_cast<std::size_t>(fit.GroupKind)]->click();
-    Pick(holeBasis ? *form_.ComboKong : *form_.ComboZhou,
-         holeBasis ? fit.HoleEntry : fit.ShaftEntry);
-    Pick(holeBasis ? *form_.ComboZhou : *form_.ComboKong,
-         holeBasis ? fit.ShaftEntry : fit.HoleEntry);
+    form.OptionJZ[holeBasis ? 0 : 1]->click();
+    form.OptionPH[static_cast<std::size_t>(fit.GroupKind)]->click();
+    Pick(holeBasis ? *form.ComboKong : *form.ComboZhou, holeBasis ? fit.HoleEntry : fit.ShaftEntry);
+    Pick(holeBasis ? *form.ComboZhou : *form.ComboKong, holeBasis ? fit.ShaftEntry : fit.HoleEntry);
 }
 
 }  // namespace brimsel::ui

@@ -57,4 +57,14 @@ class FitFinderDialog : public QDialog {
 // Rows the dialog lists at most; the status line gives the whole count.
 inline constexpr std::size_t kFinderRows = 200;
 
+// The finder's list as every dialog shows it: its columns, then the fits of a
+// search (or its near misses when none qualifies), each row holding its index
+// in that list.
+void SetUpFitList(QTreeWidget& list, Language language);
+void FillFitList(QTreeWidget& list, const fits::FitSearch& search, Language language);
+// Shows a fit of `search` in the main window: a catalogue fit through its
+// basis system, fit kind and list picks, any other through the custom system
+// and its zone boxes; a different size is typed into the size box first.
+void ApplyFoundFit(Form1& form, const fits::FitSearch& search, const fits::FoundFit& fit);
+
 }  // namespace brimsel::ui

@@ -48,6 +48,8 @@ class QMenu;
 namespace brimsel::ui {
 
 class FitFinderDialog;
+class InterferenceDialog;
+class OperatingFitDialog;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -107,6 +109,12 @@ class Form1 : public QWidget {
     // The fit finder, made on first use, with the size the window holds.
     void OpenFitFinder();
     FitFinderDialog* FitFinder = nullptr;
+    // The interference fit calculation and the fit at operating temperatures,
+    // made on first use.
+    void OpenInterference();
+    void OpenOperatingFit();
+    InterferenceDialog* Interference = nullptr;
+    OperatingFitDialog* OperatingFit = nullptr;
 
     QueryState Query;
     // The normalised zone texts the zone boxes last computed.
