@@ -42,6 +42,10 @@ struct ZoneDerivation {
     std::string DeltaUm;        // Δ when it was added
     FundamentalRole Role = FundamentalRole::None;
     ZoneRule Rule = ZoneRule::None;
+    // IT and the fundamental deviation as used (Δ added), exact, in
+    // ten-millionths of a millimetre; meaningful when the zone was computed.
+    std::int64_t ToleranceUnits = 0;
+    std::int64_t FundamentalUnits = 0;
 };
 
 struct ZoneDeviations {

@@ -130,15 +130,20 @@ TSV_ROW_TEST(ExactDecimalRows, ReadsRefusesAndWrites, "engine/exact-decimals.tsv
     }
 }
 
-// size, upper, lower, largest, smallest ("-" when refused), then measured sizes
-// with "in"/"out" and the distance.
+// size, upper, lower, largest, smallest ("-" when the size is refused), then
+// measured sizes with "in"/"out" and the distance.
 TSV_ROW_TEST(SizeLimitRows, LimitsAndChecks, "engine/size-limits.tsv") {
     const std::string upper = Unquote(row[1]), lower = Unquote(row[2]);
-    const SizeLimits limits = ComputeSizeLimits(row[0], upper, lower);
+    const auto size = ReadExactDecimal(row[0]);
+    const auto units = [](const std::string& text) { return ReadExactDecimal(text)->Units; };
+    const SizeLimits limits =
+        size ? ComputeSizeLimits(*size, units(upper), units(lower)) : SizeLimits{};
     const std::string got = limits.Ok ? limits.Largest + " / " + limits.Smallest : "- / -";
     EXPECT_EQ(got, row[3] + " / " + row[4]);
-    // Independently: the size plus each caption, at the finest decimals.
-    const int d = std::max({Decimals(row[0]), Decimals(upper), Decimals(lower)});
+    // Independently: the size plus each deviation, with the size's decimals or
+    // the deviations' own (three at least), whichever are more.
+    const int d = std::max(
+        {Decimals(row[0]), test::NeededDecimals(upper, 3), test::NeededDecimals(lower, 3)});
     const auto sum = [&](const std::string& c) {
         return Written(Scaled(row[0], d) + Scaled(c, d), d);
     };
