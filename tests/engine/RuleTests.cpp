@@ -52,30 +52,26 @@ ToleranceData Tables(const std::string& keys, const std::string& deviations,
             Parse(deviations, {}), 2};
 }
 
-TEST(NumberTexts, Rows) {
-    const Table indexed = Tables("", "3150:0", "").StandardTolerances;
-    for (const auto& row : ReadTsv("engine/number-texts.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const std::string& f = row[0];
-        const std::string a = Unquote(row[1]), want = Unquote(row.Fields.back());
-        const auto x = static_cast<float>(FloatSum(a)), y = static_cast<float>(FloatSum(row[2]));
-        // Numbers as gtest prints them, texts that are equal exactly when they are.
-        const auto number = [](double v) { return testing::PrintToString(v + 0.0); };
-        std::string got = "unknown function";
-        if (f == "SingleText") got = SingleText(x);
-        if (f == "FormatDeviation") got = FormatDeviation(x, std::stoi(row[2]));
-        if (f == "LeadingDigitsText") got = LeadingDigitsText(a);
-        if (f == "IntegerText") got = IntegerText(std::stoll(a));
-        if (f == "DecodeLetterCode") got = DecodeLetterCode(x);
-        if (f == "ReadLeadingNumber") got = number(ReadLeadingNumber(a));
-        if (f == "RoundHalfEven") got = number(RoundHalfEven(std::strtod(a.c_str(), nullptr)));
-        if (f == "CountDecimals") got = number(CountDecimals(a));
-        if (f == "DecimalsForPair")
-            got = number(DecimalsForPairTexts(SingleText(x), SingleText(y)));
-        if (f == "EncodeLetterCode") got = number(EncodeLetterCode(a));
-        if (f == "Delta") got = number(LookUpStandardTolerance(a, y, indexed).Delta);
-        EXPECT_EQ(got, want) << f << " \"" << a << '"';
-    }
+TSV_ROW_TEST(NumberTextRows, Written, "engine/number-texts.tsv") {
+    static const Table indexed = Tables("", "3150:0", "").StandardTolerances;
+    const std::string& f = row[0];
+    const std::string a = Unquote(row[1]), want = Unquote(row.Fields.back());
+    const auto x = static_cast<float>(FloatSum(a)), y = static_cast<float>(FloatSum(row[2]));
+    // Numbers as gtest prints them, texts that are equal exactly when they are.
+    const auto number = [](double v) { return testing::PrintToString(v + 0.0); };
+    std::string got = "unknown function";
+    if (f == "SingleText") got = SingleText(x);
+    if (f == "FormatDeviation") got = FormatDeviation(x, std::stoi(row[2]));
+    if (f == "LeadingDigitsText") got = LeadingDigitsText(a);
+    if (f == "IntegerText") got = IntegerText(std::stoll(a));
+    if (f == "DecodeLetterCode") got = DecodeLetterCode(x);
+    if (f == "ReadLeadingNumber") got = number(ReadLeadingNumber(a));
+    if (f == "RoundHalfEven") got = number(RoundHalfEven(std::strtod(a.c_str(), nullptr)));
+    if (f == "CountDecimals") got = number(CountDecimals(a));
+    if (f == "DecimalsForPair") got = number(DecimalsForPairTexts(SingleText(x), SingleText(y)));
+    if (f == "EncodeLetterCode") got = number(EncodeLetterCode(a));
+    if (f == "Delta") got = number(LookUpStandardTolerance(a, y, indexed).Delta);
+    EXPECT_EQ(got, want) << f << " \"" << a << '"';
 }
 
 TEST(Rules, OnHandMadeTables) {

@@ -33,14 +33,12 @@ std::string Joined(const ZoneList& list) {
     return list.Found ? text : "-";
 }
 
-TEST(Catalogue, ListsAndTheirDefaults) {
-    for (const test::TsvRow& row : test::ReadTsv("fits/catalogue.tsv")) {
-        for (const std::string& size : test::Split(row[2], ' ')) {
-            const testing::ScopedTrace trace(row.File.c_str(), row.Line, "size " + size);
-            const ZoneList list = Look(row[0], row[1], Size(size));
-            EXPECT_EQ(Joined(list) + " @" + std::to_string(list.DefaultPosition),
-                      row[3] + " @" + row[4]);
-        }
+TSV_ROW_TEST(CatalogueRows, ListsAndTheirDefaults, "fits/catalogue.tsv") {
+    for (const std::string& size : test::Split(row[2], ' ')) {
+        const ZoneList list = Look(row[0], row[1], Size(size));
+        EXPECT_EQ(Joined(list) + " @" + std::to_string(list.DefaultPosition),
+                  row[3] + " @" + row[4])
+            << "size " << size;
     }
 }
 
