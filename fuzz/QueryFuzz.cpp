@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return std::ranges::find(arguments, option) != arguments.end();
     };
     const bool check = has("--check");
-    for (const std::int16_t language : {std::int16_t{1}, std::int16_t{2}}) {
+    for (const brimsel::Language language :
+         {brimsel::Language::Chinese, brimsel::Language::English}) {
         if (!has("--ranges") && !has("--help") && !has("-h")) {
             for (const std::int16_t code : kErrorCodes)
                 if (written.find(brimsel::ErrorText(code, language)) != std::string::npos)
