@@ -61,7 +61,7 @@ int RunExplain(const ToleranceData& tables, const CommandLine& cl, std::string& 
             }
             for (const std::string& line :
                  ExplainZone(ShownText(result.SizeText), ShownText(zone.Zone), zone.Member,
-                             zone.Evaluated, cl.Language)) {
+                             zone.Evaluated, zone.Limits, cl.Language)) {
                 out += line;
                 out += '\n';
             }

@@ -59,12 +59,9 @@ void EvaluateZone(const ToleranceData& tables, const std::optional<float>& size,
     result.Code = result.Evaluated.ErrorCode;
 }
 
-void AddSizeLimits(QueryResult& result) {
+void AddSizeLimits(QueryResult& result, const std::optional<float>& size) {
     for (ZoneResult& zone : result.Zones) {
-        if (zone.Ok()) {
-            zone.Limits = ComputeSizeLimits(result.SizeText, zone.Evaluated.UpperText,
-                                            zone.Evaluated.LowerText);
-        }
+        if (zone.Ok()) zone.Limits = ComputeSizeLimits(*size, zone.Evaluated);
     }
 }
 
@@ -117,7 +114,7 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
     if (slash == std::string_view::npos) {
         EvaluateZone(tables, size, zoneArgument, MemberByCase(zoneArgument), edition,
                      result.Zones.emplace_back());
-        AddSizeLimits(result);
+        AddSizeLimits(result, size);
         return result;
     }
 
@@ -126,7 +123,7 @@ QueryResult EvaluateQuery(const ToleranceData& tables, std::string_view sizeText
                  result.Zones.emplace_back());
     EvaluateZone(tables, size, zoneArgument.substr(slash + 1), ZoneMember::Shaft, edition,
                  result.Zones.emplace_back());
-    AddSizeLimits(result);
+    AddSizeLimits(result, size);
     const ZoneResult& hole = result.Zones[0];
     const ZoneResult& shaft = result.Zones[1];
     FitRow fit;

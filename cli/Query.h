@@ -30,7 +30,7 @@ struct ZoneResult {
     // The engine's result: deviations, captions and where they come from;
     // its ErrorCode is Code also when the zone was refused before the engine.
     ZoneDeviations Evaluated;
-    SizeLimits Limits;  // from the size text and the captions
+    SizeLimits Limits;  // from the size and the exact deviations
     bool Ok() const { return Code == 0; }
 };
 

@@ -1,6 +1,8 @@
 #include "engine/BasicSize.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
@@ -72,6 +74,11 @@ BasicSizeReading ReadBasicSize(std::string_view text, SizeForm form) {
     }
     reading.Text = shown;
     return reading;
+}
+
+ExactDecimal ExactBasicSize(float size) {
+    if (const std::optional<ExactDecimal> shown = ReadExactDecimal(SingleText(size))) return *shown;
+    return {std::llround(static_cast<double>(size) * kExactScale), kExactDecimals};
 }
 
 }  // namespace brimsel

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ExactDecimal.h"
+
 namespace brimsel {
 
 enum class SizeRefusal : std::uint8_t {
@@ -32,5 +34,10 @@ struct BasicSizeReading {
 // it shows: the size computed is always the size shown. In the Leading form a
 // text without a number reads as 0, as the size box always read it.
 BasicSizeReading ReadBasicSize(std::string_view text, SizeForm form = SizeForm::Plain);
+
+// The exact value of a size the reader admitted: the digits it is shown with,
+// which are the digits typed ("12.5" is 125000000 ten-millionths, 1 decimal).
+// A float the reader would refuse is taken to 7 decimals.
+ExactDecimal ExactBasicSize(float size);
 
 }  // namespace brimsel

@@ -255,6 +255,8 @@ std::int16_t EvaluateZone(const ToleranceData& tables, const ZoneQuery& query,
 
     const double itMicrons = static_cast<double>(it);
     const std::int64_t itUnits = MicronUnits(itMicrons);
+    derivation.ToleranceUnits = itUnits;
+    derivation.FundamentalUnits = fUnits;
     double upper = 0.0;
     double lower = 0.0;
     if (symmetric) {

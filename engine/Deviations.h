@@ -45,6 +45,10 @@ struct ZoneDerivation {
     FundamentalRole Role = FundamentalRole::None;
     ZoneRule Rule = ZoneRule::None;
     brimsel::Edition Edition = brimsel::Edition::Gb1998;  // whose rules and words apply
+    // IT and the fundamental deviation as used (Δ added), exact, in
+    // ten-millionths of a millimetre; meaningful when the zone was computed.
+    std::int64_t ToleranceUnits = 0;
+    std::int64_t FundamentalUnits = 0;
 };
 
 struct ZoneDeviations {

@@ -1,9 +1,11 @@
 #include "results/Callout.h"
 
 #include <string_view>
-#include <tuple>
+#include <utility>
 
+#include "engine/BasicSize.h"
 #include "engine/ExactDecimal.h"
+#include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
 #include "texts/Meanings.h"
 #include "texts/MoreStrings.h"
@@ -16,69 +18,46 @@ namespace {
 constexpr std::string_view kDiameter = "Ø";
 constexpr std::string_view kPlusMinus = "±";
 
-struct ExactMember {
-    ExactDecimal Upper, Lower;
-    SizeLimits Limits;
-};
-
-struct ExactResult {
-    ExactMember Hole, Shaft;
-};
-
-std::optional<ExactMember> ReadMember(const std::string& size, const MemberResult& member) {
-    const auto upper = ReadExactDecimal(member.Upper);
-    const auto lower = ReadExactDecimal(member.Lower);
-    const SizeLimits limits = ComputeSizeLimits(size, member.Upper, member.Lower);
-    if (!upper || !lower || !limits.Ok) return std::nullopt;
-    return ExactMember{*upper, *lower, limits};
-}
-
-std::optional<ExactResult> ReadResult(const ShownFit& result) {
-    const auto hole = ReadMember(result.BasicSize, result.Hole);
-    const auto shaft = ReadMember(result.BasicSize, result.Shaft);
-    if (!hole || !shaft) return std::nullopt;
-    return ExactResult{*hole, *shaft};
-}
-
 // A deviation the way a callout writes it: a sign before every value but 0.
 std::string Signed(std::int64_t units, int decimals) {
     return units == 0 ? "0" : SignedDecimalText(units, decimals);
 }
 
-std::string Signed(const ExactDecimal& value) { return Signed(value.Units, value.Decimals); }
-
 // Equal deviations either side of zero are written once, after a ±.
-std::string Deviations(const ExactMember& member) {
-    if (member.Upper.Units > 0 && member.Upper.Units == -member.Lower.Units) {
-        return "(" + std::string(kPlusMinus) +
-               ExactDecimalText(member.Upper.Units, member.Upper.Decimals) + ")";
+std::string Deviations(const MemberResult& member) {
+    const int decimals = DeviationDecimals(member.Upper, member.Lower);
+    if (member.Upper > 0 && member.Upper == -member.Lower) {
+        return "(" + std::string(kPlusMinus) + ExactDecimalText(member.Upper, decimals) + ")";
     }
-    return "(" + Signed(member.Upper) + "/" + Signed(member.Lower) + ")";
+    return "(" + Signed(member.Upper, decimals) + "/" + Signed(member.Lower, decimals) + ")";
+}
+
+SizeLimits LimitsOf(const ShownFit& result, const MemberResult& member) {
+    return ComputeSizeLimits(ExactBasicSize(result.BasicSize), member.Upper, member.Lower);
 }
 
 }  // namespace
 
-std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form) {
-    const auto exact = ReadResult(result);
-    if (!exact) return std::nullopt;
+std::string WriteCallout(const ShownFit& result, CalloutForm form) {
     const std::string diameter(kDiameter);
+    const std::string size = SingleText(result.BasicSize);
     switch (form) {
         case CalloutForm::Code:
-            return diameter + result.BasicSize + " " + result.Hole.Zone + "/" + result.Shaft.Zone;
+            return diameter + size + " " + result.Hole.Zone + "/" + result.Shaft.Zone;
         case CalloutForm::CodeAndDeviations:
-            return diameter + result.BasicSize + " " + result.Hole.Zone + Deviations(exact->Hole) +
-                   "/" + result.Shaft.Zone + Deviations(exact->Shaft);
+            return diameter + size + " " + result.Hole.Zone + Deviations(result.Hole) + "/" +
+                   result.Shaft.Zone + Deviations(result.Shaft);
         case CalloutForm::HoleLimits:
-            return diameter + exact->Hole.Limits.Largest + "/" + exact->Hole.Limits.Smallest;
-        case CalloutForm::ShaftLimits:
-            return diameter + exact->Shaft.Limits.Largest + "/" + exact->Shaft.Limits.Smallest;
+        case CalloutForm::ShaftLimits: {
+            const SizeLimits limits =
+                LimitsOf(result, form == CalloutForm::HoleLimits ? result.Hole : result.Shaft);
+            return diameter + limits.Largest + "/" + limits.Smallest;
+        }
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> WriteResultText(const ShownFit& result, Language languageIndex) {
-    const auto exact = ReadResult(result);
-    if (!exact) return std::nullopt;
+std::string WriteResultText(const ShownFit& result, Language languageIndex) {
     std::string text;
     const auto line = [&](std::string_view name, std::string_view value) {
         text.append(name).append("\t").append(value).append("\n");
@@ -86,14 +65,15 @@ std::optional<std::string> WriteResultText(const ShownFit& result, Language lang
     const auto string = [&](int n) { return LookUpString(languageIndex, n, result.Edition); };
     const auto more = [&](More id) { return LookUpMore(languageIndex, id, result.Edition); };
 
-    line(string(2), result.BasicSize + " mm");
-    for (const auto& [name, shown, member] : {std::tuple(17, &result.Hole, &exact->Hole),
-                                              std::tuple(18, &result.Shaft, &exact->Shaft)}) {
-        line(string(name), shown->Zone);
-        line(more(More::UpperDeviation), Signed(member->Upper));
-        line(more(More::LowerDeviation), Signed(member->Lower));
-        line(more(More::LargestSize), member->Limits.Largest);
-        line(more(More::SmallestSize), member->Limits.Smallest);
+    line(string(2), SingleText(result.BasicSize) + " mm");
+    for (const auto& [name, member] : {std::pair(17, &result.Hole), std::pair(18, &result.Shaft)}) {
+        const int decimals = DeviationDecimals(member->Upper, member->Lower);
+        const SizeLimits limits = LimitsOf(result, *member);
+        line(string(name), member->Zone);
+        line(more(More::UpperDeviation), Signed(member->Upper, decimals));
+        line(more(More::LowerDeviation), Signed(member->Lower, decimals));
+        line(more(More::LargestSize), limits.Largest);
+        line(more(More::SmallestSize), limits.Smallest);
     }
 
     const FitOutcome& fit = result.Outcome;

@@ -1,11 +1,11 @@
 // The result the window shows, as texts a designer pastes into a drawing or a
 // note: tolerance callouts written the ISO 129-1 way, and the whole result as
-// plain text. Everything is read from the captions as shown and computed on
-// their decimal digits, so a copied number is the number on screen.
+// plain text. Every number comes from the exact deviations, so a copied
+// number is the exact one, with the digits the window shows wherever its
+// captions hold the exact value.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "engine/Edition.h"
@@ -15,13 +15,13 @@
 namespace brimsel {
 
 struct MemberResult {
-    std::string Zone;   // "H7", "g6"
-    std::string Upper;  // deviation captions as shown: "+0.035", " 0", "-0.0045"
-    std::string Lower;
+    std::string Zone;        // "H7", "g6"
+    std::int64_t Upper = 0;  // exact deviations, ten-millionths of a millimetre
+    std::int64_t Lower = 0;
 };
 
 struct ShownFit {
-    std::string BasicSize;  // as shown: "100", "12.5"
+    float BasicSize = 0.0f;  // mm, as the basic-size reader admitted it
     MemberResult Hole;
     MemberResult Shaft;
     FitOutcome Outcome;  // the limits and the kind, from the exact deviations
@@ -37,14 +37,13 @@ enum class CalloutForm {
 inline constexpr CalloutForm kCalloutForms[] = {CalloutForm::Code, CalloutForm::CodeAndDeviations,
                                                 CalloutForm::HoleLimits, CalloutForm::ShaftLimits};
 
-// Nothing when a number of the result is not a number (a blanked caption).
-std::optional<std::string> WriteCallout(const ShownFit& result, CalloutForm form);
+std::string WriteCallout(const ShownFit& result, CalloutForm form);
 
 // Basic size, both zones with their deviations and limits of size, the limits
 // of fit and the kind of fit, one "name<TAB>value" line each, in the language
-// of `languageIndex` (1 Chinese, 2 English). Nothing as for WriteCallout.
+// of `languageIndex` (1 Chinese, 2 English).
 // The limits of fit are written as the window shows them, a zero as "0".
 // Under the 2020 edition the names are its terms and a last line names it.
-std::optional<std::string> WriteResultText(const ShownFit& result, Language languageIndex);
+std::string WriteResultText(const ShownFit& result, Language languageIndex);
 
 }  // namespace brimsel

@@ -1,7 +1,5 @@
 #include "results/Explanation.h"
 
-#include <optional>
-
 #include "engine/ExactDecimal.h"
 #include "engine/NumberText.h"
 #include "engine/SizeLimits.h"
@@ -13,17 +11,13 @@ namespace brimsel {
 
 namespace {
 
-// Micrometres exactly, as few decimals as the value needs ("17.5", "-25", "0.15").
+// Ten-millionths of a millimetre as micrometres, with as few decimals as the
+// value needs ("17.5", "-25", "0.15").
 std::string MicronText(std::int64_t units) {
-    std::string text = ExactDecimalText(units, kExactDecimals);
+    std::string text = ExactDecimalText(units * 1000, kExactDecimals);
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     return text;
-}
-
-std::int64_t Units(std::string_view text) {
-    const std::optional<ExactDecimal> value = ReadExactDecimal(text);
-    return value ? value->Units : 0;
 }
 
 struct Symbols {
@@ -42,22 +36,22 @@ std::string GradeName(std::string_view grade) {
 std::string FundamentalFormula(const ZoneDerivation& d) {
     if (d.DeltaUm.empty()) return d.FundamentalUm;
     return d.FundamentalUm + " + Δ = " + d.FundamentalUm + " + " + d.DeltaUm + " = " +
-           MicronText(Units(d.FundamentalUm) + Units(d.DeltaUm));
+           MicronText(d.FundamentalUnits);
 }
 
 // The other limit from IT, or both limits of a symmetric zone, in micrometres.
 std::string LimitFormula(const ZoneDeviations& z, ZoneMember member) {
     const ZoneDerivation& d = z.Derivation;
     const Symbols s = SymbolsOf(member);
-    const std::int64_t it = Units(d.ToleranceUm);
+    const std::int64_t it = d.ToleranceUnits;
     if (d.Role == FundamentalRole::None) {
         const bool rounded = d.Rule == ZoneRule::SymmetricRounded;
-        const std::int64_t t = rounded ? it - kExactScale : it;
+        const std::int64_t t = rounded ? it - kUnitsPerMicron : it;
         return std::string(s.Upper) + (rounded ? " = +(IT - 1)/2 = " : " = +IT/2 = ") +
                MicronText(t) + "/2 = " + MicronText(t / 2) + " µm, " + std::string(s.Lower) +
                " = -" + std::string(s.Upper) + " = " + MicronText(-t / 2) + " µm";
     }
-    const std::int64_t f = Units(d.FundamentalUm) + Units(d.DeltaUm);
+    const std::int64_t f = d.FundamentalUnits;
     if (d.Role == FundamentalRole::Upper) {
         return std::string(s.Lower) + " = " + std::string(s.Upper) + " - IT = " + MicronText(f) +
                " - " + d.ToleranceUm + " = " + MicronText(f - it) + " µm";
@@ -95,7 +89,7 @@ std::string ErrorText(std::int16_t code, Language language, Edition edition) {
 
 std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
                                      ZoneMember member, const ZoneDeviations& deviations,
-                                     Language language) {
+                                     const SizeLimits& limits, Language language) {
     const ZoneDerivation& d = deviations.Derivation;
     const std::string_view separator = LookUpMore(language, More::Separator);
     const auto term = [&](More id) { return LookUpMore(language, id, d.Edition); };
@@ -115,8 +109,6 @@ std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view
                         std::string(s.Upper) + " = " + deviations.UpperText + " mm" +
                         std::string(separator) + std::string(s.Lower) + " = " +
                         deviations.LowerText + " mm");
-        const SizeLimits limits =
-            ComputeSizeLimits(sizeText, deviations.UpperText, deviations.LowerText);
         if (limits.Ok) {
             lines.push_back(std::string(term(More::LargestSize)) + " " + limits.Largest + " mm" +
                             std::string(separator) + std::string(term(More::SmallestSize)) + " " +

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Deviations.h"
+#include "engine/SizeLimits.h"
 #include "engine/ZoneCode.h"
 #include "texts/Language.h"
 #include "texts/Meanings.h"
@@ -18,11 +19,12 @@ namespace brimsel {
 // "error 31: <message>", the message in the words of the edition.
 std::string ErrorText(std::int16_t code, Language language, Edition edition = Edition::Gb1998);
 
-// `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7");
+// `sizeText` is the basic size as shown ("100"), `zone` the zone code ("K7"),
+// `limits` the zone's limits of size at that size (not Ok: no line for them);
 // the terms are those of the edition the deviations were computed in.
 std::vector<std::string> ExplainZone(std::string_view sizeText, std::string_view zone,
                                      ZoneMember member, const ZoneDeviations& deviations,
-                                     Language language);
+                                     const SizeLimits& limits, Language language);
 
 // One short line: size range, IT and the fundamental deviation, or the error.
 std::string ExplainZoneBriefly(std::string_view sizeText, std::string_view zone, ZoneMember member,

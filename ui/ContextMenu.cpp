@@ -74,30 +74,41 @@ void Form1::ConnectResultExtras() {
     };
 }
 
+// A member's numbers are current while its flag is set and its captions show
+// its evaluation: an error of the basic size blanks them but leaves the flags.
+bool Form1::ShowsEvaluation(ZoneMember member) const {
+    const bool hole = member == ZoneMember::Hole;
+    const ZoneDeviations& zone = hole ? HoleEvaluation : ShaftEvaluation;
+    const auto& captions = hole ? LabelSC : LabelXC;
+    return (hole ? Query.HoleOk : Query.ShaftOk) && zone.Ok() &&
+           captions[1]->text() == FromUtf8(zone.UpperText) &&
+           captions[2]->text() == FromUtf8(zone.LowerText);
+}
+
 std::optional<ShownFit> Form1::ShownResult() const {
-    if (Picture1->isHidden() || !Query.HoleOk || !Query.ShaftOk) return std::nullopt;
-    auto text = [](const QLabel* label) { return label->text().toStdString(); };
-    return ShownFit{text(LabelJG),
-                    {text(LabelSC[0]), text(LabelSC[1]), text(LabelSC[2])},
-                    {text(LabelXC[0]), text(LabelXC[1]), text(LabelXC[2])},
-                    ComputeFitOutcome(HoleEvaluation, ShaftEvaluation),
-                    Query.Edition};
+    if (Picture1->isHidden() || !ShowsEvaluation(ZoneMember::Hole) ||
+        !ShowsEvaluation(ZoneMember::Shaft)) {
+        return std::nullopt;
+    }
+    const auto member = [](const QLabel* zone, const ZoneDeviations& deviations) {
+        return MemberResult{zone->text().toStdString(), deviations.UpperUnits,
+                            deviations.LowerUnits};
+    };
+    return ShownFit{Query.BasicSize, member(LabelSC[0], HoleEvaluation),
+                    member(LabelXC[0], ShaftEvaluation),
+                    ComputeFitOutcome(HoleEvaluation, ShaftEvaluation), Query.Edition};
 }
 
 void Form1::CopyResult() {
     const std::optional<ShownFit> shown = ShownResult();
     if (!shown) return;
-    if (const auto text = WriteResultText(*shown, Query.LanguageIndex)) {
-        QApplication::clipboard()->setText(FromUtf8(*text));
-    }
+    QApplication::clipboard()->setText(FromUtf8(WriteResultText(*shown, Query.LanguageIndex)));
 }
 
 void Form1::CopyCallout(CalloutForm form) {
     const std::optional<ShownFit> shown = ShownResult();
     if (!shown) return;
-    if (const auto text = WriteCallout(*shown, form)) {
-        QApplication::clipboard()->setText(FromUtf8(*text));
-    }
+    QApplication::clipboard()->setText(FromUtf8(WriteCallout(*shown, form)));
 }
 
 void Form1::SaveDiagram() {
@@ -211,7 +222,7 @@ void Form1::OpenOperatingFit() {
 QMenu* Form1::PrepareContextMenu() {
     if (ContextMenu == nullptr) BuildContextMenu();
     const std::optional<ShownFit> shown = ShownResult();
-    const bool ok = shown && WriteCallout(*shown, CalloutForm::Code).has_value();
+    const bool ok = shown.has_value();
     ContextMenu->findChild<QAction*>(QLatin1String(kCopyResultName))->setEnabled(ok);
     ContextMenu->findChild<QAction*>(QLatin1String(kSaveDiagramName))->setEnabled(ok);
     ContextMenu->findChild<QAction*>(QStringLiteral("OperatingFit"))->setEnabled(ok);
@@ -224,7 +235,7 @@ QMenu* Form1::PrepareContextMenu() {
         const int member = form == CalloutForm::HoleLimits    ? 17
                            : form == CalloutForm::ShaftLimits ? 18
                                                               : 0;
-        QString text = ok ? FromUtf8(*WriteCallout(*shown, form)) : QString();
+        QString text = ok ? FromUtf8(WriteCallout(*shown, form)) : QString();
         if (member != 0) text = FromUtf8(LookUpString(Query.LanguageIndex, member)) + "  " + text;
         entry->setText(text);
         entry->setEnabled(ok);
@@ -255,16 +266,14 @@ QString Form1::ToolTipFor(const QWidget* control) const {
         const auto& captions = hole ? LabelSC : LabelXC;
         const auto row = std::find(captions.begin(), captions.end(), control) - captions.begin();
         if (row > 2) continue;
-        if (!(hole ? Query.HoleOk : Query.ShaftOk)) return {};
-        const std::string size = LabelJG->text().toStdString();
-        const SizeLimits limits = ComputeSizeLimits(size, captions[1]->text().toStdString(),
-                                                    captions[2]->text().toStdString());
-        if (!limits.Ok) return {};
+        if (!ShowsEvaluation(member)) return {};
+        const ZoneDeviations& zone = hole ? HoleEvaluation : ShaftEvaluation;
         if (row == 0) {
-            return FromUtf8(ExplainZoneBriefly(size, captions[0]->text().toStdString(), member,
-                                               hole ? HoleEvaluation : ShaftEvaluation,
+            return FromUtf8(ExplainZoneBriefly(LabelJG->text().toStdString(),
+                                               captions[0]->text().toStdString(), member, zone,
                                                Query.LanguageIndex));
         }
+        const SizeLimits limits = ComputeSizeLimits(Query.BasicSize, zone);
         const More name = row == 1 ? More::LargestSize : More::SmallestSize;
         return FromUtf8(LookUpMore(Query.LanguageIndex, name, Query.Edition)) + QLatin1Char(' ') +
                FromUtf8(row == 1 ? limits.Largest : limits.Smallest);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/ExactDecimal.h"
+#include "engine/FitOutcome.h"
 #include "fits/FinderText.h"
 #include "texts/Meanings.h"
 #include "texts/StringTable.h"
@@ -106,8 +107,12 @@ void FitFinderDialog::Open() {
     // The first time, the range of the fit the window shows: the list then
     // starts with that fit and the others as good.
     if (!opened_ && form_.Picture1->isVisible()) {
-        MinBox->setText(form_.Label3[1]->text().remove(QLatin1Char('+')).trimmed());
-        MaxBox->setText(form_.Label3[0]->text().remove(QLatin1Char('+')).trimmed());
+        const FitOutcome shown = ComputeFitOutcome(form_.HoleEvaluation, form_.ShaftEvaluation);
+        const auto bound = [](const std::string& text) {
+            return FromUtf8(text).remove(QLatin1Char('+')).trimmed();
+        };
+        MinBox->setText(bound(shown.SmallestText));
+        MaxBox->setText(bound(shown.LargestText));
     }
     opened_ = true;
     Refresh();

@@ -169,6 +169,7 @@ class Form1 : public QWidget {
     void ConnectResultExtras();
     void BuildContextMenu();
     // The fit as the window shows it; nothing while an error is shown.
+    bool ShowsEvaluation(ZoneMember member) const;
     std::optional<ShownFit> ShownResult() const;
     QMenu* ContextMenu = nullptr;
 

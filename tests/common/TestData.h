@@ -124,6 +124,12 @@ inline int Decimals(const std::string& text) {
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
+// The decimals a decimal text needs, trailing zeros aside, `least` at least.
+inline int NeededDecimals(std::string text, int least) {
+    while (text.find('.') != std::string::npos && text.back() == '0') text.pop_back();
+    return std::max(least, Decimals(text));
+}
+
 // "12.5" as a whole number of 10^-decimals: 125 with 1, 12500 with 3.
 inline long long Scaled(std::string text, int decimals) {
     text.erase(0, text.find_first_not_of(' '));

@@ -52,30 +52,26 @@ ToleranceData Tables(const std::string& keys, const std::string& deviations,
             Parse(deviations, {}), 2};
 }
 
-TEST(NumberTexts, Rows) {
-    const Table indexed = Tables("", "3150:0", "").StandardTolerances;
-    for (const auto& row : ReadTsv("engine/number-texts.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const std::string& f = row[0];
-        const std::string a = Unquote(row[1]), want = Unquote(row.Fields.back());
-        const auto x = static_cast<float>(FloatSum(a)), y = static_cast<float>(FloatSum(row[2]));
-        // Numbers as gtest prints them, texts that are equal exactly when they are.
-        const auto number = [](double v) { return testing::PrintToString(v + 0.0); };
-        std::string got = "unknown function";
-        if (f == "SingleText") got = SingleText(x);
-        if (f == "FormatDeviation") got = FormatDeviation(x, std::stoi(row[2]));
-        if (f == "LeadingDigitsText") got = LeadingDigitsText(a);
-        if (f == "IntegerText") got = IntegerText(std::stoll(a));
-        if (f == "DecodeLetterCode") got = DecodeLetterCode(x);
-        if (f == "ReadLeadingNumber") got = number(ReadLeadingNumber(a));
-        if (f == "RoundHalfEven") got = number(RoundHalfEven(std::strtod(a.c_str(), nullptr)));
-        if (f == "CountDecimals") got = number(CountDecimals(a));
-        if (f == "DecimalsForPair")
-            got = number(DecimalsForPairTexts(SingleText(x), SingleText(y)));
-        if (f == "EncodeLetterCode") got = number(EncodeLetterCode(a));
-        if (f == "Delta") got = number(LookUpStandardTolerance(a, y, indexed).Delta);
-        EXPECT_EQ(got, want) << f << " \"" << a << '"';
-    }
+TSV_ROW_TEST(NumberTextRows, Written, "engine/number-texts.tsv") {
+    static const Table indexed = Tables("", "3150:0", "").StandardTolerances;
+    const std::string& f = row[0];
+    const std::string a = Unquote(row[1]), want = Unquote(row.Fields.back());
+    const auto x = static_cast<float>(FloatSum(a)), y = static_cast<float>(FloatSum(row[2]));
+    // Numbers as gtest prints them, texts that are equal exactly when they are.
+    const auto number = [](double v) { return testing::PrintToString(v + 0.0); };
+    std::string got = "unknown function";
+    if (f == "SingleText") got = SingleText(x);
+    if (f == "FormatDeviation") got = FormatDeviation(x, std::stoi(row[2]));
+    if (f == "LeadingDigitsText") got = LeadingDigitsText(a);
+    if (f == "IntegerText") got = IntegerText(std::stoll(a));
+    if (f == "DecodeLetterCode") got = DecodeLetterCode(x);
+    if (f == "ReadLeadingNumber") got = number(ReadLeadingNumber(a));
+    if (f == "RoundHalfEven") got = number(RoundHalfEven(std::strtod(a.c_str(), nullptr)));
+    if (f == "CountDecimals") got = number(CountDecimals(a));
+    if (f == "DecimalsForPair") got = number(DecimalsForPairTexts(SingleText(x), SingleText(y)));
+    if (f == "EncodeLetterCode") got = number(EncodeLetterCode(a));
+    if (f == "Delta") got = number(LookUpStandardTolerance(a, y, indexed).Delta);
+    EXPECT_EQ(got, want) << f << " \"" << a << '"';
 }
 
 TEST(Rules, OnHandMadeTables) {
@@ -130,15 +126,20 @@ TSV_ROW_TEST(ExactDecimalRows, ReadsRefusesAndWrites, "engine/exact-decimals.tsv
     }
 }
 
-// size, upper, lower, largest, smallest ("-" when refused), then measured sizes
-// with "in"/"out" and the distance.
+// size, upper, lower, largest, smallest ("-" when the size is refused), then
+// measured sizes with "in"/"out" and the distance.
 TSV_ROW_TEST(SizeLimitRows, LimitsAndChecks, "engine/size-limits.tsv") {
     const std::string upper = Unquote(row[1]), lower = Unquote(row[2]);
-    const SizeLimits limits = ComputeSizeLimits(row[0], upper, lower);
+    const auto size = ReadExactDecimal(row[0]);
+    const auto units = [](const std::string& text) { return ReadExactDecimal(text)->Units; };
+    const SizeLimits limits =
+        size ? ComputeSizeLimits(*size, units(upper), units(lower)) : SizeLimits{};
     const std::string got = limits.Ok ? limits.Largest + " / " + limits.Smallest : "- / -";
     EXPECT_EQ(got, row[3] + " / " + row[4]);
-    // Independently: the size plus each caption, at the finest decimals.
-    const int d = std::max({Decimals(row[0]), Decimals(upper), Decimals(lower)});
+    // Independently: the size plus each deviation, with the size's decimals or
+    // the deviations' own (three at least), whichever are more.
+    const int d = std::max(
+        {Decimals(row[0]), test::NeededDecimals(upper, 3), test::NeededDecimals(lower, 3)});
     const auto sum = [&](const std::string& c) {
         return Written(Scaled(row[0], d) + Scaled(c, d), d);
     };

@@ -43,42 +43,35 @@ TSV_ROW_TEST(FractionBarRows, RightEnd, "results/fraction-bar.tsv") {
 
 using test::Decimals, test::Scaled, test::Written;
 
-TEST(Callout, FormsAndResultTextAgainstDigitArithmetic) {
-    for (const test::TsvRow& row : test::ReadTsv("results/callouts.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, "");
-        const auto units = [&](int i) { return test::Scaled(row[i], kExactDecimals); };
-        const ShownFit fit{row[0],
-                           {row[1], row[2], row[3]},
-                           {row[4], row[5], row[6]},
-                           ComputeFitOutcome(units(2), units(3), units(5), units(6))};
-        EXPECT_EQ(WriteCallout(fit, CalloutForm::Code), "Ø" + row[0] + " " + row[1] + "/" + row[4]);
-        EXPECT_EQ(WriteCallout(fit, CalloutForm::CodeAndDeviations), row[7]);
-        for (const int first : {2, 5}) {
-            const int d =
-                std::max({Decimals(row[0]), Decimals(row[first]), Decimals(row[first + 1])});
-            const auto limit = [&](int i) {
-                return Written(Scaled(row[0], d) + Scaled(row[i], d), d, false);
-            };
-            EXPECT_EQ(
-                WriteCallout(fit, first == 2 ? CalloutForm::HoleLimits : CalloutForm::ShaftLimits),
-                "Ø" + limit(first) + "/" + limit(first + 1));
-        }
-        // Each limit with the decimals it needs, three at least.
-        const auto difference = [&](int a, int b) {
-            const int d = std::max({3, Decimals(row[a]), Decimals(row[b])});
-            return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
+TSV_ROW_TEST(CalloutRows, FormsAndResultTextAgainstDigitArithmetic, "results/callouts.tsv") {
+    const auto units = [&](int i) { return test::Scaled(row[i], kExactDecimals); };
+    const ShownFit fit{std::stof(row[0]),
+                       {row[1], units(2), units(3)},
+                       {row[4], units(5), units(6)},
+                       ComputeFitOutcome(units(2), units(3), units(5), units(6))};
+    EXPECT_EQ(WriteCallout(fit, CalloutForm::Code), "Ø" + row[0] + " " + row[1] + "/" + row[4]);
+    EXPECT_EQ(WriteCallout(fit, CalloutForm::CodeAndDeviations), row[7]);
+    for (const int first : {2, 5}) {
+        const int d = std::max({Decimals(row[0]), test::NeededDecimals(row[first], 3),
+                                test::NeededDecimals(row[first + 1], 3)});
+        const auto limit = [&](int i) {
+            return Written(Scaled(row[0], d) + Scaled(row[i], d), d, false);
         };
-        const auto name = [&](int i) {
-            return std::string(LookUpString(Language::English, std::stoi(row[i])));
-        };
-        const std::string ending = name(8) + "\t" + difference(2, 6) + "\n" + name(9) + "\t" +
-                                   difference(3, 5) + "\nkind of fit\t" + name(10) + "\n";
-        EXPECT_TRUE(WriteResultText(fit, Language::English).value_or("").ends_with(ending))
-            << ending;
+        EXPECT_EQ(
+            WriteCallout(fit, first == 2 ? CalloutForm::HoleLimits : CalloutForm::ShaftLimits),
+            "Ø" + limit(first) + "/" + limit(first + 1));
     }
-    const ShownFit blanked{"100", {"H7", " - - -", " - - -"}, {"g6", "-0.012", "-0.034"}, {}};
-    EXPECT_FALSE(WriteCallout(blanked, CalloutForm::Code) ||
-                 WriteResultText(blanked, Language::Chinese));
+    // Each limit with the decimals it needs, three at least.
+    const auto difference = [&](int a, int b) {
+        const int d = std::max({3, Decimals(row[a]), Decimals(row[b])});
+        return Written(Scaled(row[a], d) - Scaled(row[b], d), d, true);
+    };
+    const auto name = [&](int i) {
+        return std::string(LookUpString(Language::English, std::stoi(row[i])));
+    };
+    const std::string ending = name(8) + "\t" + difference(2, 6) + "\n" + name(9) + "\t" +
+                               difference(3, 5) + "\nkind of fit\t" + name(10) + "\n";
+    EXPECT_TRUE(WriteResultText(fit, Language::English).ends_with(ending)) << ending;
 }
 
 // As diagram.tsv writes commands: text 15,435 ZeroLine "0", line x1,y1 x2,y2 Pen,
@@ -170,7 +163,8 @@ TSV_ROW_TEST(ExplanationRows, Lines, "results/explanations.tsv") {
         EXPECT_EQ(ExplainZoneBriefly(row[0], zone.Text, member, z, language), row[4]);
         return;
     }
-    const std::vector<std::string> lines = ExplainZone(row[0], zone.Text, member, z, language);
+    const std::vector<std::string> lines =
+        ExplainZone(row[0], zone.Text, member, z, ComputeSizeLimits(query.BasicSize, z), language);
     const auto at = static_cast<std::size_t>(std::stoi(row[3]));
     ASSERT_LT(at, lines.size());
     EXPECT_EQ(lines[at], row[4]);

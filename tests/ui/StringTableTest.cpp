@@ -21,13 +21,12 @@ TEST(StringTable, ContiguousTwinsThatAgree) {
     }
     for (const int id : {99, 100, 134, 199, 200, 234, 301, -101})
         EXPECT_TRUE(LoadString(id).empty());
-    for (const auto& row : test::ReadTsv("ui/string-meanings.tsv")) {
-        const testing::ScopedTrace trace(row.File.c_str(), row.Line, row[0]);
-        for (const Language language : {Language::Chinese, Language::English})
-            for (const std::string& word :
-                 test::Split(row[static_cast<std::size_t>(language)], ' '))
-                EXPECT_NE(LookUpString(language, std::stoi(row[0])).find(word), std::string::npos);
-    }
+}
+
+TSV_ROW_TEST(StringMeaningRows, HoldTheirWords, "ui/string-meanings.tsv") {
+    for (const Language language : {Language::Chinese, Language::English})
+        for (const std::string& word : test::Split(row[static_cast<std::size_t>(language)], ' '))
+            EXPECT_NE(LookUpString(language, std::stoi(row[0])).find(word), std::string::npos);
 }
 
 }  // namespace
