@@ -40,7 +40,7 @@ std::string AllZonesInput(const ToleranceData& tables) {
 
 const ToleranceData& TablesBesideProgram() {
     static const std::optional<ToleranceData> tables = [] {
-        const auto path = ProgramFolder(nullptr) / kDataFileName;
+        const auto path = cli::ProgramFolder(nullptr) / kDataFileName;
         DataFileResult loaded = LoadToleranceFile(path, kShippedDataDigest);
         if (!loaded.Ok()) {
             std::fprintf(stderr, "cannot read %s: %s\n", path.string().c_str(),

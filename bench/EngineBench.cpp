@@ -93,7 +93,7 @@ void BM_CommandFitRow(benchmark::State& state) {
     std::string out;
     for (auto _ : state) {
         out.clear();
-        AppendCsvRows(out, EvaluateQuery(tables, "100", "H7/g6"), Language::Chinese);
+        cli::AppendCsvRows(out, cli::EvaluateQuery(tables, "100", "H7/g6"), Language::Chinese);
         benchmark::DoNotOptimize(out.data());
     }
 }
@@ -108,7 +108,7 @@ void BM_BatchAllZones(benchmark::State& state) {
     for (auto _ : state) {
         std::istringstream in(input);
         std::ostringstream out;
-        benchmark::DoNotOptimize(RunBatch(tables, in, out, Language::Chinese));
+        benchmark::DoNotOptimize(cli::RunBatch(tables, in, out, Language::Chinese));
     }
     state.SetItemsProcessed(state.iterations() * rows);
     state.counters["queries"] = static_cast<double>(rows);

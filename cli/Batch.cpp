@@ -5,7 +5,7 @@
 #include "cli/LineReader.h"
 #include "cli/OutputBuffer.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -64,4 +64,4 @@ BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostrea
     return outcome;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

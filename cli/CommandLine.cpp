@@ -17,7 +17,7 @@
 #error "BRIMSEL_VERSION must name the program's version"
 #endif
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -140,4 +140,4 @@ int RunQueryCommand(const std::vector<std::string_view>& arguments,
     return status;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -16,7 +16,7 @@
 #include "fits/FitFinder.h"
 #include "texts/Language.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 inline constexpr std::string_view kProgramName = "brimsel-query";
 
@@ -94,4 +94,4 @@ struct BatchOutcome {
 BatchOutcome RunBatch(const ToleranceData& tables, std::istream& in, std::ostream& out,
                       Language language, Edition edition = Edition::Gb1998);
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

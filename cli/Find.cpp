@@ -12,7 +12,7 @@
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -116,4 +116,4 @@ int WriteFits(const fits::FitSearch& found, const FindOptions& options, std::str
     return near ? kFindNearMisses : kFindFound;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -13,7 +13,7 @@
 #include "fits/FitFinder.h"
 #include "texts/Language.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 struct FindOptions {
     std::string Size;  // SIZE MIN MAX as given
@@ -45,4 +45,4 @@ int RunFind(const ToleranceData& tables, const FindOptions& options, std::string
 // returns kFindFound or kFindNearMisses.
 int WriteFits(const fits::FitSearch& found, const FindOptions& options, std::string& out);
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

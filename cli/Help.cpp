@@ -8,7 +8,7 @@
 #error "BRIMSEL_VERSION must name the program's version"
 #endif
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::string HelpText() {
 
 std::string VersionText() { return std::string(kProgramName) + " " + BRIMSEL_VERSION; }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

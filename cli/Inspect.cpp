@@ -11,7 +11,7 @@
 #include "results/Explanation.h"
 #include "texts/MoreStrings.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -146,4 +146,4 @@ int RunRanges(const ToleranceData& tables, const CommandLine& cl, std::string& o
     return everyZoneSomewhere ? kExitComputed : kExitZoneFailed;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

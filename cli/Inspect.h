@@ -9,7 +9,7 @@
 #include "cli/CommandLine.h"
 #include "engine/ToleranceData.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 // SIZE ZONE...: the derivation of each zone (both members of a fit); exit 0
 // when every zone computed, 1 otherwise.
@@ -33,4 +33,4 @@ bool IsMeasuredSize(std::string_view text);
 // number at all is left to the form, which reports it in its own way.
 std::string UnheldNumberProblem(std::string_view operand, std::string_view text);
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

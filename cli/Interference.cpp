@@ -18,7 +18,7 @@
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -340,4 +340,4 @@ int RunTemperature(const ToleranceData& tables, const CommandLine& cl, std::stri
     return kInterferenceComputed;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

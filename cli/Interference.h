@@ -10,7 +10,7 @@
 
 #include "engine/ToleranceData.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 struct CommandLine;
 
@@ -43,4 +43,4 @@ int RunInterference(const ToleranceData& tables, const CommandLine& cl, std::str
 int RunTemperature(const ToleranceData& tables, const CommandLine& cl, std::string& out,
                    std::string& err);
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -8,7 +8,7 @@
 
 #include "cli/CommandLine.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 // Lines of a stream read through a buffer of fixed size, so that memory stays
 // bounded whatever the input; a line's bytes beyond kLongestBatchLine are
@@ -67,4 +67,4 @@ class LineReader {
     bool failed_ = false;
 };
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

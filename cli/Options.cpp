@@ -7,7 +7,7 @@
 
 #include "cli/Interference.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -254,4 +254,4 @@ constexpr OptionEntry kOptions[] = {
 
 std::span<const OptionEntry> OptionTable() { return kOptions; }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -7,7 +7,7 @@
 
 #include "cli/CommandLine.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 // One row per option: its names, whether it takes a value, and what it does
 // to the command line (a problem text when the value is refused).
@@ -22,4 +22,4 @@ struct OptionEntry {
 
 std::span<const OptionEntry> OptionTable();
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-namespace brimsel {
+namespace brimsel::cli {
 
 // Output gathered in large pieces: one write for many rows, never a flush per row.
 class OutputBuffer {
@@ -31,4 +31,4 @@ class OutputBuffer {
     std::string data_;
 };
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -1,7 +1,7 @@
 #include "cli/Inspect.h"
 #include "cli/Options.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -118,4 +118,4 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments) {
     return cl;
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

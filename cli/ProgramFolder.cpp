@@ -3,7 +3,7 @@
 
 #include "cli/CommandLine.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 std::filesystem::path ProgramFolder(const char* argv0) {
     namespace fs = std::filesystem;
@@ -34,4 +34,4 @@ std::filesystem::path ProgramFolder(const char* argv0) {
     return {};
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -12,7 +12,7 @@
 #include "texts/MoreStrings.h"
 #include "texts/StringTable.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 namespace {
 
@@ -336,4 +336,4 @@ void AppendReadableLines(std::string& out, const QueryResult& result, Language l
     out += '\n';
 }
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -21,7 +21,7 @@
 #include "results/Explanation.h"
 #include "texts/Language.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 
 struct ZoneResult {
     std::string Zone;  // the normalised code, or the text as given when it was refused
@@ -158,4 +158,4 @@ void AppendCsvField(std::string& out, std::string_view field);
 void AppendCsvRows(std::string& out, const QueryResult& result, Language language);
 void AppendReadableLines(std::string& out, const QueryResult& result, Language language);
 
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -58,18 +58,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     const brimsel::Language language =
         size % 2 == 0 ? brimsel::Language::Chinese : brimsel::Language::English;
-    const bool allComputed = brimsel::RunBatch(tables, in, out, language).AllComputed;
+    const bool allComputed = brimsel::cli::RunBatch(tables, in, out, language).AllComputed;
 
     const std::string text = out.str();
-    if (!text.starts_with(brimsel::CsvHeader())) Fail("no header");
+    if (!text.starts_with(brimsel::cli::CsvHeader())) Fail("no header");
     const auto rows = ParseCsv(text);
     bool everyCodeZero = true;
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const std::vector<std::string>& row = rows[r];
-        if (row.size() != brimsel::kCsvColumnCount)
+        if (row.size() != brimsel::cli::kCsvColumnCount)
             Fail("row " + std::to_string(r) + " has " + std::to_string(row.size()) + " fields");
-        const auto field = [&](brimsel::CsvColumn c) { return row[brimsel::CsvIndex(c)]; };
-        using C = brimsel::CsvColumn;
+        const auto field = [&](brimsel::cli::CsvColumn c) {
+            return row[brimsel::cli::CsvIndex(c)];
+        };
+        using C = brimsel::cli::CsvColumn;
         const bool computed = field(C::Code) == "0";
         everyCodeZero = everyCodeZero && computed;
         if (!computed) continue;

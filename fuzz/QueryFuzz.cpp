@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& a : owned) gArguments += "[" + a + "] ";
 
     std::ostringstream out, err;
-    static const std::filesystem::path folder = brimsel::ProgramFolder(nullptr);
-    const int status = brimsel::RunQueryCommand(arguments, folder, in, out, err);
+    static const std::filesystem::path folder = brimsel::cli::ProgramFolder(nullptr);
+    const int status = brimsel::cli::RunQueryCommand(arguments, folder, in, out, err);
     const std::string written = out.str(), errors = err.str();
     if (status < 0 || status > 2) Fail("exit status " + std::to_string(status));
     if (status == 2 && errors.empty()) Fail("a usage error without a word");

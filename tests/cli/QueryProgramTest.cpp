@@ -8,7 +8,7 @@
 #include "engine/BasicSize.h"
 #include "engine/DataFile.h"
 
-namespace brimsel {
+namespace brimsel::cli {
 namespace {
 
 namespace fs = std::filesystem;
@@ -132,4 +132,4 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SizeRows, testing::ValuesIn(test::ReadTsv("cli/s
                          test::RowName);
 
 }  // namespace
-}  // namespace brimsel
+}  // namespace brimsel::cli

@@ -40,7 +40,7 @@ void ExpectViewsAgree(test::Driver& d, const std::string& size, const std::strin
     WriteText(*form.TeK, QString::fromStdString(hole));
     WriteText(*form.TeZ, QString::fromStdString(shaft));
 
-    const QueryResult query = EvaluateQuery(form.Query.ToleranceTables, size, fit);
+    const cli::QueryResult query = cli::EvaluateQuery(form.Query.ToleranceTables, size, fit);
     const bool computed = query.Fit && query.Fit->Ok();
     ASSERT_EQ(form.Picture1->isVisible(), computed);
     ASSERT_EQ(finder.contains(fit), computed);
@@ -49,7 +49,7 @@ void ExpectViewsAgree(test::Driver& d, const std::string& size, const std::strin
     // brimsel-query's line is the window's captions.
     const std::string kind = Shown(form.Label4).substr(std::string("●  ").size());
     std::string line;
-    AppendReadableLines(line, query, Language::Chinese);
+    cli::AppendReadableLines(line, query, Language::Chinese);
     line = line.substr(line.rfind('\n', line.size() - 2) + 1);
     EXPECT_EQ(line, size + "  " + fit + "  " + Shown(form.Label1[0]) + Shown(form.Label3[0]) +
                         "  " + Shown(form.Label1[1]) + Shown(form.Label3[1]) + "  " + kind + "\n");
