@@ -194,7 +194,7 @@ void Form1::BuildContextMenu() {
     QMenu* standard = ContextMenu->addMenu(more(More::Standard));
     standard->setObjectName(QStringLiteral("MenuEdition"));
     auto* editions = new QActionGroup(standard);
-    for (const std::int16_t index : {0, 1}) {
+    for (const std::int16_t index : {std::int16_t{0}, std::int16_t{1}}) {
         QAction* entry =
             standard->addAction(more(index == 0 ? More::Edition1998 : More::Edition2020), this,
                                 [this, index] { MenuEdition_Click(index); });
