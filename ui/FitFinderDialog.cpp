@@ -138,6 +138,9 @@ void FitFinderDialog::Refresh() {
             BasisList->currentIndex() == 1 ? fits::BasisSystem::Hole : fits::BasisSystem::Shaft;
     }
     search_ = fits::FindFits(form_.Query.ToleranceTables, request);
+    // The rows are new: a click on one of them is a new pick, whatever row
+    // was picked a moment ago.
+    picked_.invalidate();
     // The words and the list of the edition the main window follows.
     SizeLabel->setText(Text(More::FinderSize));
     ScopeList->setItemText(0, Text(More::FinderCatalogue));
